@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing and running Vantorel need, when they are missing.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake make g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools
+    libsdl2-mixer-dev
+    # run: French Qt dialogs, the designed fonts, MIDI through FluidSynth
+    qt6-translations-l10n fonts-liberation fluid-soundfont-gm tzdata
+    # tests and benchmarks
+    libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg -s "$p" 2>/dev/null | grep -q '^Status: install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+    run=()
+elif command -v sudo >/dev/null; then
+    run=(sudo)
+else
+    echo "Missing packages (run as root or install sudo): ${missing[*]}" >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${run[@]}" apt-get update -q
+"${run[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "MessageBoxes.h"
+
+#include <QSet>
+#include <QString>
+
+namespace vt {
+
+// The default report of a failure that escaped a handler: an error box titled with the application title.
+// A report whose text is already on the screen is not shown a second time.
+class ErrorReport {
+public:
+    ErrorReport(MessageBoxes& boxes, QString title) : boxes(boxes), title(std::move(title)) {}
+
+    void show(const QString& message);
+
+    // The text as shown: a full stop is added when the last character's code is above that of ".".
+    static QString textOf(const QString& message);
+
+private:
+    MessageBoxes& boxes;
+    QString title;
+    QSet<QString> open;
+};
+
+} // namespace vt

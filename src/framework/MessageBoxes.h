@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace vt {
+
+// Standard message boxes, by the flags the windows use.
+namespace Box {
+constexpr int Ok = 0x00;
+constexpr int YesNo = 0x04;
+constexpr int IconError = 0x10;
+constexpr int IconExclamation = 0x30;
+constexpr int IconInformation = 0x40;
+
+constexpr int AnswerOk = 1;
+constexpr int AnswerYes = 6;
+constexpr int AnswerNo = 7;
+} // namespace Box
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // Shows a modal box (a nested event loop runs while it waits) and returns the button pressed.
+    virtual int show(const QString& text, const QString& caption, int flags) = 0;
+};
+
+} // namespace vt

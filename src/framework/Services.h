@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Clock.h"
+#include "CommonDialogs.h"
+#include "DesktopOpen.h"
+#include "MediaPlayer.h"
+#include "MessageBoxes.h"
+#include "ProgramFolder.h"
+#include "Random.h"
+
+namespace vt {
+
+// The platform services the windows use: the real ones in the program, fakes in the tests.
+struct Services {
+    MessageBoxes& boxes;
+    CommonDialogs& dialogs;
+    MediaPlayer& player;
+    DesktopOpen& desktop;
+    Clock& clock;
+    Random& random;
+    ProgramFolder& folder;
+};
+
+} // namespace vt

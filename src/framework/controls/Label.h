@@ -1,0 +1,33 @@
+#pragma once
+
+#include "framework/FontValue.h"
+
+#include <QLabel>
+
+namespace vt {
+
+// A label that sizes itself to its text and keeps its font colour as a colour value.
+class Label : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(int fontColor READ fontColor WRITE setFontColor)
+
+public:
+    explicit Label(QWidget* parent = nullptr);
+
+    void setCaption(const QString& text);
+    QString caption() const { return text(); }
+
+    FontValue fontValue() const;
+    void setFontValue(const FontValue& font);
+
+    Color fontColor() const { return color; }
+    void setFontColor(Color value);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    Color color = clWindowText;
+};
+
+} // namespace vt

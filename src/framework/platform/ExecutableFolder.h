@@ -1,0 +1,13 @@
+#pragma once
+
+#include "framework/ProgramFolder.h"
+
+namespace vt {
+
+// The folder of the running executable.
+class ExecutableFolder : public ProgramFolder {
+public:
+    QString path() const override;
+};
+
+} // namespace vt

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "framework/MessageBoxes.h"
+
+namespace vt {
+
+class QtMessageBoxes : public MessageBoxes {
+public:
+    int show(const QString& text, const QString& caption, int flags) override;
+};
+
+} // namespace vt

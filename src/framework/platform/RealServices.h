@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ExecutableFolder.h"
+#include "QtCommonDialogs.h"
+#include "QtDesktopOpen.h"
+#include "QtMessageBoxes.h"
+#include "SdlMediaPlayer.h"
+#include "SystemClock.h"
+#include "framework/Services.h"
+
+namespace vt {
+
+// The services of the running program.
+struct RealServices {
+    QtMessageBoxes boxes;
+    QtCommonDialogs dialogs;
+    SdlMediaPlayer player;
+    QtDesktopOpen desktop;
+    SystemClock clock;
+    LinearRandom random;
+    ExecutableFolder folder;
+    Services services{boxes, dialogs, player, desktop, clock, random, folder};
+};
+
+} // namespace vt

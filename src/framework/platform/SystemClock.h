@@ -1,0 +1,20 @@
+#pragma once
+
+#include "framework/Clock.h"
+
+namespace vt {
+
+class SystemClock : public Clock {
+public:
+    QDateTime localNow() const override;
+    qint64 utcMsOfDay() const override;
+    qint64 elapsedMs() const override;
+    QString longTimeFormat() const override;
+    QString shortDateFormat() const override;
+    std::unique_ptr<TimerBackend> makeTimer(std::function<void()> onTimeout) override;
+};
+
+// The locale's long time format without its time zone name ("HH:mm:ss t" gives "HH:mm:ss").
+QString withoutZoneName(const QString& timeFormat);
+
+} // namespace vt

@@ -1,0 +1,30 @@
+#include "WindowSet.h"
+#include "framework/Application.h"
+#include "framework/ErrorReport.h"
+#include "framework/platform/RealServices.h"
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (!vt::Application::prepareDisplay()) {
+        std::fputs("vantorel: aucun écran disponible (ni DISPLAY ni WAYLAND_DISPLAY n'est défini).\n", stderr);
+        return 1;
+    }
+    vt::Application application(argc, argv);
+    application.useFrenchInterface();
+    application.endLoopOnTerminationSignals();
+
+    vt::RealServices real;
+    vt::ErrorReport report(real.boxes, vt::Application::applicationName());
+    application.setErrorReport(&report);
+
+    WindowSet windows(real.services);
+    windows.showMainWindow();
+    // A missing icon is reported over the shown window; the program goes on without it.
+    vt::guard([&] { windows.loadApplicationIcon(); });
+    // The loop may already have been asked to end while that report was open (a signal, say).
+    if (!application.loopEndRequested())
+        vt::Application::exec();
+    windows.tearDown();
+    return 0;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "framework/Form.h"
+#include "ui_Unit3.h"
+
+class TForm3 : public vt::Form, public Ui::TForm3 {
+    Q_OBJECT
+
+public:
+    explicit TForm3(vt::Services& services);
+    ~TForm3() override;
+};
+
+inline TForm3* Form3 = nullptr;

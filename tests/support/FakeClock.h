@@ -1,0 +1,44 @@
+#pragma once
+
+#include "framework/Clock.h"
+
+#include <vector>
+
+// A clock that moves only when the test moves it, and fires the timers that fall due on the way.
+// Local time follows the process time zone (the tests run in Europe/Paris, with its daylight saving).
+class FakeClock : public vt::Clock {
+public:
+    FakeClock();
+
+    QDateTime localNow() const override;
+    qint64 utcMsOfDay() const override;
+    qint64 elapsedMs() const override { return elapsed; }
+    QString longTimeFormat() const override { return QStringLiteral("HH:mm:ss"); }
+    QString shortDateFormat() const override { return QStringLiteral("dd/MM/yyyy"); }
+    std::unique_ptr<vt::TimerBackend> makeTimer(std::function<void()> onTimeout) override;
+
+    void setLocal(const QDateTime& local);
+    // Lets time pass, firing each timer when it falls due, in order.
+    void advance(qint64 ms);
+    // Time passes with no timer firing (a suspend or a stalled program); the overdue timers fire once
+    // at the next advance.
+    void stall(qint64 ms);
+    // Sets the wall clock forward or back; elapsed time doesn't move.
+    void shiftWall(qint64 ms);
+
+    struct Scheduled {
+        std::function<void()> fire;
+        qint64 due = 0;
+        int interval = 0;
+        bool repeat = false;
+        bool active = false;
+    };
+
+private:
+    Scheduled* nextDue(qint64 until);
+
+    qint64 wallMs = 0;
+    qint64 elapsed = 1'000'000;
+    std::vector<Scheduled*> timers;
+    friend class FakeTimerBackend;
+};

@@ -1,0 +1,62 @@
+#include "Fakes.h"
+
+#include "framework/Application.h"
+
+int FakeMessageBoxes::show(const QString& text, const QString& caption, int flags) {
+    shown.push_back({text, caption, flags});
+    if (whileOpen)
+        whileOpen();
+    if (answers.empty())
+        return (flags & 0x0F) == vt::Box::YesNo ? vt::Box::AnswerNo : vt::Box::AnswerOk;
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QStringList FakeMessageBoxes::texts() const {
+    QStringList all;
+    for (const Shown& box : shown)
+        all << box.text;
+    return all;
+}
+
+bool FakeCommonDialogs::chooseFont(vt::FontValue& value) {
+    if (!font)
+        return false;
+    value = *font;
+    return true;
+}
+
+bool FakeCommonDialogs::chooseColor(vt::Color& value) {
+    colorRequests.push_back(value);
+    if (!color)
+        return false;
+    value = *color;
+    return true;
+}
+
+bool FakeCommonDialogs::openFile(vt::OpenFileRequest& request) {
+    fileRequests.push_back(request);
+    if (!file)
+        return false;
+    request.fileName = *file;
+    return true;
+}
+
+void FakeMediaPlayer::open() {
+    if (unopenable.contains(fileName))
+        throw vt::Failure(QStringLiteral("Impossible d'ouvrir le fichier son %1").arg(fileName));
+    opened << fileName;
+}
+
+Fakes::Fakes() {
+    vt::Application::instance()->setErrorReport(&report);
+    vt::Application::instance()->clearLoopEndRequest();
+}
+
+Fakes::~Fakes() { vt::Application::instance()->setErrorReport(nullptr); }
+
+void settle() {
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}

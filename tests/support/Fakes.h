@@ -1,0 +1,79 @@
+#pragma once
+
+#include "FakeClock.h"
+#include "Printers.h"
+#include "framework/ErrorReport.h"
+#include "framework/Failure.h"
+#include "framework/Services.h"
+
+#include <QSet>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <optional>
+
+struct FakeMessageBoxes : vt::MessageBoxes {
+    struct Shown {
+        QString text, caption;
+        int flags;
+    };
+    std::vector<Shown> shown;
+    std::deque<int> answers; // answered in turn; Ok or No once they run out
+    std::function<void()> whileOpen;
+
+    int show(const QString& text, const QString& caption, int flags) override;
+    QStringList texts() const;
+};
+
+struct FakeCommonDialogs : vt::CommonDialogs {
+    // The value the user picks in the next dialog of that kind; none: the user cancels.
+    std::optional<vt::FontValue> font;
+    std::optional<vt::Color> color;
+    std::optional<QString> file;
+    std::vector<vt::OpenFileRequest> fileRequests;
+    std::vector<vt::Color> colorRequests;
+
+    bool chooseFont(vt::FontValue& value) override;
+    bool chooseColor(vt::Color& value) override;
+    bool openFile(vt::OpenFileRequest& request) override;
+};
+
+struct FakeMediaPlayer : vt::MediaPlayer {
+    QString fileName;
+    QStringList opened, played;
+    QSet<QString> unopenable;
+
+    void setFileName(const QString& path) override { fileName = path; }
+    void open() override;
+    void play() override { played << fileName; }
+};
+
+struct FakeDesktopOpen : vt::DesktopOpen {
+    QStringList opened;
+    void open(const QString& path) override { opened << path; }
+};
+
+struct TemporaryProgramFolder : vt::ProgramFolder {
+    QTemporaryDir dir;
+    QString path() const override { return dir.path() + '/'; }
+};
+
+// Every service faked, and the default error report going to the fake boxes.
+struct Fakes {
+    FakeMessageBoxes boxes;
+    FakeCommonDialogs dialogs;
+    FakeMediaPlayer player;
+    FakeDesktopOpen desktop;
+    FakeClock clock;
+    vt::LinearRandom random;
+    TemporaryProgramFolder folder;
+    vt::Services services{boxes, dialogs, player, desktop, clock, random, folder};
+    vt::ErrorReport report{boxes, QStringLiteral("Vantorel")};
+
+    Fakes();
+    ~Fakes();
+};
+
+// Delivers the queued window-system events (activation among them).
+void settle();
