@@ -6,7 +6,7 @@ packages=(
     # build
     cmake make g++ pkg-config
     qt6-base-dev qt6-base-dev-tools
-    libsdl2-mixer-dev
+    libsdl2-mixer-dev libxcb1-dev
     # run: French Qt dialogs, the designed fonts, MIDI through FluidSynth
     qt6-translations-l10n fonts-liberation fluid-soundfont-gm tzdata
     # tests and benchmarks

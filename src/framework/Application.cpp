@@ -27,8 +27,7 @@ void writeSignalByte(int) {
 } // namespace
 
 QString messageOf(const std::exception& e) {
-    if (const auto* failure = dynamic_cast<const Failure*>(&e))
-        return failure->message();
+    if (const auto* failure = dynamic_cast<const Failure*>(&e)) return failure->message();
     return QString::fromLocal8Bit(e.what());
 }
 
@@ -40,8 +39,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
 Application::~Application() = default;
 
 bool Application::prepareDisplay() {
-    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        return true;
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return true;
     if (!qEnvironmentVariableIsEmpty("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
         return true;
@@ -65,7 +63,10 @@ bool Application::notify(QObject* receiver, QEvent* event) {
 }
 
 void Application::report(const std::exception& failure) {
-    const QString message = messageOf(failure);
+    report(messageOf(failure));
+}
+
+void Application::report(const QString& message) {
     if (errorReport)
         errorReport->show(message);
     else
@@ -85,9 +86,13 @@ void Application::endLoop() {
     exit(0); // also ends a nested loop (a message box) that runs before the main loop starts
 }
 
+void Application::endLoopAndRestart() {
+    restart = true;
+    endLoop();
+}
+
 void Application::endLoopOnTerminationSignals() {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
-        return;
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
     signalNotifier = std::make_unique<QSocketNotifier>(signalPipe[1], QSocketNotifier::Read);
     connect(signalNotifier.get(), &QSocketNotifier::activated, this, &Application::onTerminationSignal);
     struct sigaction action = {};
@@ -105,8 +110,7 @@ void Application::onTerminationSignal() {
 }
 
 void Application::registerForm(Form* form) {
-    if (forms.isEmpty())
-        activationHandling = true; // a new set of windows (the test suite makes many)
+    if (forms.isEmpty()) activationHandling = true; // a new set of windows (the test suite makes many)
     forms.append(form);
 }
 
@@ -121,8 +125,7 @@ void Application::formActivated(Form* form) {
 }
 
 void Application::formHidden(Form* form, bool wasActive) {
-    if (!activationHandling || !wasActive)
-        return;
+    if (!activationHandling || !wasActive) return;
     for (Form* candidate : recentlyActive)
         if (candidate != form && candidate->isVisible() && candidate->isEnabled()) {
             activate(candidate);
@@ -131,8 +134,7 @@ void Application::formHidden(Form* form, bool wasActive) {
 }
 
 void Application::activate(Form* form) {
-    if (!activationHandling)
-        return;
+    if (!activationHandling) return;
     form->raise();
     form->activateWindow();
 }
@@ -142,8 +144,7 @@ void Application::tearDown(std::vector<std::unique_ptr<Form>>& made) {
         form->haltTimers();
     stopActivationHandling();
     for (auto it = made.rbegin(); it != made.rend(); ++it) {
-        if ((*it)->isVisible())
-            (*it)->hide();
+        if ((*it)->isVisible()) (*it)->hide();
         (*it)->runDestroyHandler();
     }
     for (auto it = made.rbegin(); it != made.rend(); ++it)

@@ -38,12 +38,16 @@ public:
     void setErrorReport(ErrorReport* report) { errorReport = report; }
     // Shows a failure through the default report (the program goes on).
     void report(const std::exception& failure);
+    void report(const QString& message);
 
     // Asks the message loop to end; remembered, so that a handler can tell it was asked.
     void endLoop();
     bool loopEndRequested() const { return endRequested; }
+    // Ends the loop; a new copy of the program starts once this one is torn down.
+    void endLoopAndRestart();
+    bool restartRequested() const { return restart; }
     // A new run of the loop starts (the test suite runs many).
-    void clearLoopEndRequest() { endRequested = false; }
+    void clearLoopEndRequest() { endRequested = restart = false; }
 
     // SIGTERM, SIGINT and SIGHUP end the loop as "Quitter" does.
     void endLoopOnTerminationSignals();
@@ -73,6 +77,7 @@ private:
     QList<Form*> recentlyActive;
     bool activationHandling = true;
     bool endRequested = false;
+    bool restart = false;
     std::unique_ptr<QSocketNotifier> signalNotifier;
 };
 

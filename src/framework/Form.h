@@ -24,6 +24,8 @@ public:
     bool handlesEvent(const char* event) const;
 
     void setVisible(bool visible) override;
+    // Shows the window, or brings it to the front when it is shown already.
+    void showInFront();
 
 protected:
     // Called by each window once its description is loaded: applies the designed geometry, connects the

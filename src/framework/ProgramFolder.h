@@ -9,6 +9,8 @@ class ProgramFolder {
 public:
     virtual ~ProgramFolder() = default;
     virtual QString path() const = 0;
+    // The running program's executable, which the reset starts again.
+    virtual QString executable() const = 0;
     QString file(const QString& name) const { return path() + name; }
 };
 

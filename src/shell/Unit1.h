@@ -3,12 +3,55 @@
 #include "framework/Form.h"
 #include "ui_Unit1.h"
 
+#include <QDateTime>
+
+#include <array>
+#include <optional>
+
+// The main window: the time, the date, the weekday and the clock face, the menu to every other window,
+// and the values several windows share.
 class TForm1 : public vt::Form, public Ui::TForm1 {
     Q_OBJECT
 
 public:
     explicit TForm1(vt::Services& services);
     ~TForm1() override;
+
+    std::array<QString, 8> DayNames; // by ISO weekday, Monday = 1
+    qint32 ShakeCount = 0;
+    vt::FontValue ChosenFont;
+    vt::Color BackColor = vt::clBtnFace;
+    QString ChimeSound;
+    QString AlarmSound;
+    QString AlarmFile;
+    qint32 AlarmHour = 0;
+    qint32 AlarmMinute = 0;
+    bool AlarmOn = false;
+    bool AlarmPlaysSound = false;
+    bool SaveOnExit = true;
+
+    vt::MediaPlayer& MediaPlayer1;
+
+public slots:
+    void FormCreate();
+    void FormActivate();
+    void Timer1Timer();
+    void Quitter1Click();
+    void Chrono1Click();
+    void Alarme1Click();
+    void Compterebours1Click();
+    void N1Click();
+    void Remisezro1Click();
+    void Aide1Click();
+    void Apropos1Click();
+
+private:
+    void chime(QStringList& failures);
+    void redrawFace(QStringList& failures);
+
+    std::optional<qint64> previousTick;
+    QDateTime decoded; // the time the latest tick read; a tick resumed after a nested one draws it
+    bool faceMissing = false;
 };
 
 inline TForm1* Form1 = nullptr;

@@ -11,6 +11,7 @@
 #include "options/Unit2.h"
 #include "stopwatch/Unit3.h"
 
+#include <QFile>
 #include <QIcon>
 #include <QImage>
 
@@ -25,20 +26,28 @@ WindowSet::WindowSet(vt::Services& services) : services(services) {
     forms.push_back(std::make_unique<TForm8>(services));
 }
 
-WindowSet::~WindowSet() { tearDown(); }
+WindowSet::~WindowSet() {
+    tearDown();
+}
 
 void WindowSet::loadApplicationIcon() {
     const QString path = services.folder.file(QStringLiteral("horloge.ico"));
     QImage image;
-    if (!image.load(path))
-        throw vt::Failure(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path));
+    if (!image.load(path)) throw vt::Failure(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path));
     QIcon icon(path);
     vt::Application::setWindowIcon(icon);
 }
 
-void WindowSet::showMainWindow() { Form1->show(); }
+void WindowSet::showMainWindow() {
+    Form1->show();
+}
 
 void WindowSet::tearDown() {
-    if (!forms.empty())
-        vt::Application::instance()->tearDown(forms);
+    if (forms.empty()) return;
+    vt::Application::instance()->tearDown(forms);
+    // After a reset the new copy starts from nothing, once this one has written its last.
+    if (vt::Application::instance()->restartRequested()) {
+        QFile::remove(services.folder.file("config.ini"));
+        services.desktop.open(services.folder.executable());
+    }
 }

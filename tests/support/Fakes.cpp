@@ -2,12 +2,12 @@
 
 #include "framework/Application.h"
 
+#include <QTimer>
+
 int FakeMessageBoxes::show(const QString& text, const QString& caption, int flags) {
     shown.push_back({text, caption, flags});
-    if (whileOpen)
-        whileOpen();
-    if (answers.empty())
-        return (flags & 0x0F) == vt::Box::YesNo ? vt::Box::AnswerNo : vt::Box::AnswerOk;
+    if (whileOpen) whileOpen();
+    if (answers.empty()) return (flags & 0x0F) == vt::Box::YesNo ? vt::Box::AnswerNo : vt::Box::AnswerOk;
     const int answer = answers.front();
     answers.pop_front();
     return answer;
@@ -21,24 +21,21 @@ QStringList FakeMessageBoxes::texts() const {
 }
 
 bool FakeCommonDialogs::chooseFont(vt::FontValue& value) {
-    if (!font)
-        return false;
+    if (!font) return false;
     value = *font;
     return true;
 }
 
 bool FakeCommonDialogs::chooseColor(vt::Color& value) {
     colorRequests.push_back(value);
-    if (!color)
-        return false;
+    if (!color) return false;
     value = *color;
     return true;
 }
 
 bool FakeCommonDialogs::openFile(vt::OpenFileRequest& request) {
     fileRequests.push_back(request);
-    if (!file)
-        return false;
+    if (!file) return false;
     request.fileName = *file;
     return true;
 }
@@ -50,11 +47,19 @@ void FakeMediaPlayer::open() {
 }
 
 Fakes::Fakes() {
-    vt::Application::instance()->setErrorReport(&report);
-    vt::Application::instance()->clearLoopEndRequest();
+    auto* application = vt::Application::instance();
+    application->setErrorReport(&report);
+    if (application->loopEndRequested()) {
+        // An ended loop keeps every nested loop from running until the main loop has run once more.
+        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+        application->clearLoopEndRequest();
+    }
 }
 
-Fakes::~Fakes() { vt::Application::instance()->setErrorReport(nullptr); }
+Fakes::~Fakes() {
+    vt::Application::instance()->setErrorReport(nullptr);
+}
 
 void settle() {
     for (int i = 0; i < 3; ++i)

@@ -57,6 +57,7 @@ struct FakeDesktopOpen : vt::DesktopOpen {
 struct TemporaryProgramFolder : vt::ProgramFolder {
     QTemporaryDir dir;
     QString path() const override { return dir.path() + '/'; }
+    QString executable() const override { return file("vantorel"); }
 };
 
 // Every service faked, and the default error report going to the fake boxes.

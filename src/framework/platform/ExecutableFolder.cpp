@@ -4,6 +4,11 @@
 
 namespace vt {
 
-QString ExecutableFolder::path() const { return QCoreApplication::applicationDirPath() + '/'; }
+QString ExecutableFolder::path() const {
+    return QCoreApplication::applicationDirPath() + '/';
+}
+QString ExecutableFolder::executable() const {
+    return QCoreApplication::applicationFilePath();
+}
 
 } // namespace vt

@@ -8,6 +8,7 @@ namespace vt {
 class ExecutableFolder : public ProgramFolder {
 public:
     QString path() const override;
+    QString executable() const override;
 };
 
 } // namespace vt

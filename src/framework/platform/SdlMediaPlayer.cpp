@@ -21,7 +21,8 @@ namespace {
 std::atomic<SdlMediaPlayer*> playing{nullptr};
 std::atomic<unsigned> playCount{0};
 
-const char* const soundFonts[] = {"/usr/share/sounds/sf2/FluidR3_GM.sf2", "/usr/share/sounds/sf2/default-GM.sf2"};
+const char* const soundFonts[] = {"/usr/share/sounds/sf2/FluidR3_GM.sf2",
+                                  "/usr/share/sounds/sf2/default-GM.sf2"};
 
 void useGeneralMidiSoundFont() {
     for (const char* path : soundFonts) {
@@ -37,7 +38,9 @@ bool hasMidiHeader(SDL_RWops* file) {
     return SDL_RWread(file, magic, 1, 4) == 4 && std::memcmp(magic, "MThd", 4) == 0;
 }
 
-QString mixerError() { return QString::fromUtf8(Mix_GetError()); }
+QString mixerError() {
+    return QString::fromUtf8(Mix_GetError());
+}
 
 Failure cannotOpen(const QString& path, const QString& reason) {
     return Failure(QStringLiteral("Impossible d'ouvrir le fichier son %1 : %2").arg(path, reason));
@@ -49,9 +52,13 @@ Failure noOutput(const QString& path) {
 
 } // namespace
 
-SdlMediaPlayer::~SdlMediaPlayer() { close(); }
+SdlMediaPlayer::~SdlMediaPlayer() {
+    close();
+}
 
-void SdlMediaPlayer::setFileName(const QString& path) { fileName = path; }
+void SdlMediaPlayer::setFileName(const QString& path) {
+    fileName = path;
+}
 
 void SdlMediaPlayer::open() {
     close();
@@ -105,7 +112,8 @@ void SdlMediaPlayer::musicFinishedHook() {
     if (!player) return;
     const unsigned playNumber = playCount;
     QMetaObject::invokeMethod(
-        &player->mainThread, [player, playNumber] { player->musicFinished(playNumber); }, Qt::QueuedConnection);
+        &player->mainThread, [player, playNumber] { player->musicFinished(playNumber); },
+        Qt::QueuedConnection);
 }
 
 void SdlMediaPlayer::musicFinished(unsigned playNumber) {

@@ -1,0 +1,273 @@
+#include "support/WindowsFixture.h"
+
+#include "alarm/Unit6.h"
+#include "alarm/Unit8.h"
+#include "countdown/Unit4.h"
+#include "framework/Application.h"
+#include "options/Unit2.h"
+#include "shell/ClockFace.h"
+#include "shell/Unit1.h"
+#include "stopwatch/Unit3.h"
+
+#include <QFile>
+
+namespace {
+
+QDateTime paris(int year, int month, int day, int hour, int minute, int second, int ms = 0) {
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second, ms));
+}
+
+TEST(ClockFace, HourHandEndsAsTheFullTurnConstantDecides) {
+    const QPoint table[12] = {{28, 19}, {33, 20}, {36, 24}, {37, 28}, {36, 33}, {32, 36},
+                              {28, 37}, {23, 36}, {20, 32}, {19, 28}, {20, 23}, {24, 20}};
+    for (int hour = 0; hour < 12; ++hour)
+        EXPECT_EQ(handEnd(hour, 12, 9), table[hour]) << hour;
+}
+
+TEST(ClockFace, MinuteAndSecondHandEnds) {
+    const std::pair<int, QPoint> ends[] = {{0, {28, 16}},  {5, {34, 18}},  {15, {40, 28}},
+                                           {30, {28, 40}}, {45, {16, 28}}, {59, {27, 16}}};
+    for (const auto& [position, end] : ends)
+        EXPECT_EQ(handEnd(position, 60, 12), end) << position;
+}
+
+TEST(ClockFace, HandsAreDrawnFromTheCentreUpToButNotIncludingTheirEnds) {
+    struct Case {
+        QTime time;
+        QPoint hourEnd, minuteEnd, secondEnd;
+    };
+    const Case cases[] = {
+        {QTime(3, 30, 45), {37, 28}, {28, 40}, {16, 28}},  {QTime(18, 15, 0), {28, 37}, {40, 28}, {28, 16}},
+        {QTime(7, 0, 30), {23, 36}, {28, 16}, {28, 40}},   {QTime(23, 5, 45), {24, 20}, {34, 18}, {16, 28}},
+        {QTime(13, 45, 20), {33, 20}, {16, 28}, {38, 34}}, {QTime(9, 59, 15), {19, 28}, {27, 16}, {40, 28}},
+    };
+    for (const Case& c : cases) {
+        vt::Image face;
+        QImage white(57, 57, QImage::Format_RGB32);
+        white.fill(Qt::white);
+        face.setPicture(white);
+        drawHands(face, c.time);
+        auto black = [&](QPoint p) { return face.picture().pixel(p) == qRgb(0, 0, 0); };
+        EXPECT_TRUE(black({28, 28}));
+        for (QPoint end : {c.hourEnd, c.minuteEnd, c.secondEnd}) {
+            const QString where = c.time.toString() + QString(" (%1, %2)").arg(end.x()).arg(end.y());
+            EXPECT_FALSE(black(end)) << qPrintable(where);
+            // The line reaches the pixel next to its end, on the centre's side.
+            bool reached = false;
+            for (int dx = -1; dx <= 1; ++dx)
+                for (int dy = -1; dy <= 1; ++dy) {
+                    const QPoint next = end + QPoint(dx, dy);
+                    const auto distance = [](QPoint p) { return (p - QPoint(28, 28)).manhattanLength(); };
+                    reached = reached || (distance(next) < distance(end) && black(next));
+                }
+            EXPECT_TRUE(reached) << qPrintable(where);
+        }
+    }
+}
+
+class MainWindow : public WindowsFixture {
+protected:
+    int chimes() const { return int(fakes.player.played.count(fakes.folder.file("ding.wav"))); }
+};
+
+TEST_F(MainWindow, FirstStartShowsTheDesignedDefaults) {
+    EXPECT_EQ(Form1->ShakeCount, 250);
+    EXPECT_EQ(Form1->BackColor, vt::clBtnFace);
+    EXPECT_EQ(Form1->ChimeSound, fakes.folder.file("ding.wav"));
+    EXPECT_EQ(Form1->AlarmSound, fakes.folder.file("alarme1.wav"));
+    EXPECT_EQ(Form1->AlarmFile, fakes.folder.file("alarme1.wav"));
+    EXPECT_FALSE(Form1->AlarmOn);
+    for (vt::Label* label : {Form1->Label1, Form1->Label2, Form1->Label3}) {
+        EXPECT_EQ(label->fontValue().family, "Arial");
+        EXPECT_EQ(label->fontValue().pointSize, 8);
+        EXPECT_EQ(label->fontValue().color, vt::clWindowText);
+    }
+    EXPECT_EQ(Form1->Label1->caption(), "00:00:00"); // no tick before the first second
+    EXPECT_EQ(Form1->Label2->caption(), "1 Janvier 1989");
+    EXPECT_TRUE(Form1->Image2->picture().isNull());
+}
+
+TEST_F(MainWindow, TheTickShowsTimeDateAndWeekdayFromOneReading) {
+    startAt(paris(2026, 12, 13, 23, 59, 59, 500)); // a Sunday, just before midnight
+    runUntil(paris(2026, 12, 13, 23, 59, 59, 999));
+    EXPECT_EQ(Form1->Label1->caption(), "00:00:00");
+    runUntil(paris(2026, 12, 14, 0, 0, 0, 10));
+    EXPECT_EQ(Form1->Label1->caption(), "00:00:00");
+    EXPECT_EQ(Form1->Label2->caption(), "14/12/2026");
+    EXPECT_EQ(Form1->Label3->caption(), "Lundi");
+    startAt(paris(2026, 12, 13, 9, 4, 59, 500));
+    runUntil(paris(2026, 12, 13, 9, 5, 0, 10));
+    EXPECT_EQ(Form1->Label1->caption(), "09:05:00");
+    EXPECT_EQ(Form1->Label3->caption(), "Dimanche");
+}
+
+TEST_F(MainWindow, TheTickComesJustAfterTheRealSecond) {
+    QList<QTime> seen;
+    QObject::connect(Form1->Timer1, &vt::Timer::timeout, [&] { seen << fakes.clock.localNow().time(); });
+    runUntil(paris(2026, 12, 8, 14, 5, 12, 500));
+    ASSERT_EQ(seen.size(), 3);
+    for (const QTime& tick : seen)
+        EXPECT_LT(tick.msec(), 50);
+}
+
+TEST_F(MainWindow, TheFaceIsReloadedAndShowsTheDecodedTime) {
+    startAt(paris(2026, 12, 8, 3, 0, 0, 500));
+    runUntil(paris(2026, 12, 8, 3, 0, 1, 100));
+    const QImage& face = Form1->Image1->picture();
+    EXPECT_EQ(face.size(), QSize(58, 56));
+    EXPECT_EQ(face.pixel(36, 28), qRgb(0, 0, 0)); // the hour hand toward (37, 28)
+    EXPECT_EQ(face.pixel(28, 17), qRgb(0, 0, 0)); // minute hand up
+}
+
+TEST_F(MainWindow, AMissingFaceIsReportedOnceUntilItComesBackAndGoesAgain) {
+    removeProgramFile("Horloge.bmp");
+    runUntil(paris(2026, 12, 8, 14, 5, 15));
+    const QString missing = "Impossible d'ouvrir le fichier " + fakes.folder.file("Horloge.bmp") + ".";
+    EXPECT_EQ(fakes.boxes.texts(), QStringList({missing}));
+    writeProgramFile("Horloge.bmp");
+    runUntil(paris(2026, 12, 8, 14, 5, 17));
+    removeProgramFile("Horloge.bmp");
+    runUntil(paris(2026, 12, 8, 14, 5, 20));
+    EXPECT_EQ(fakes.boxes.texts(), QStringList({missing, missing}));
+}
+
+TEST_F(MainWindow, ChimesAndShakesAtTheFullHour) {
+    startAt(paris(2026, 12, 8, 13, 59, 58, 500));
+    const QPoint before = Form1->pos();
+    runUntil(paris(2026, 12, 8, 14, 0, 1, 500));
+    EXPECT_EQ(chimes(), 1);
+    EXPECT_EQ(fakes.player.opened, QStringList({fakes.folder.file("ding.wav")}));
+    EXPECT_NE(Form1->pos(), before);
+}
+
+TEST_F(MainWindow, AChimeThatCantBeOpenedIsReportedAndTheRestOfTheTickStillRuns) {
+    fakes.player.unopenable << fakes.folder.file("ding.wav");
+    startAt(paris(2026, 12, 8, 13, 59, 59, 500));
+    const QPoint before = Form1->pos();
+    runUntil(paris(2026, 12, 8, 14, 0, 0, 500));
+    EXPECT_EQ(fakes.boxes.texts(),
+              QStringList({"Impossible d'ouvrir le fichier son " + fakes.folder.file("ding.wav") + "."}));
+    EXPECT_NE(Form1->pos(), before);
+    EXPECT_FALSE(Form1->Image1->picture().isNull());
+}
+
+TEST_F(MainWindow, ALateTickStillChimesAndTwoTicksInOneSecondChimeOnce) {
+    startAt(paris(2026, 12, 8, 13, 59, 58, 500));
+    runUntil(paris(2026, 12, 8, 13, 59, 59, 500));
+    fakes.clock.stall(1200); // the tick of 14:00:00 comes at 14:00:00.703
+    runUntil(paris(2026, 12, 8, 14, 0, 0, 800));
+    EXPECT_EQ(chimes(), 1);
+    Form1->Timer1Timer(); // a second event within the same second
+    EXPECT_EQ(chimes(), 1);
+}
+
+TEST_F(MainWindow, ATickNestedInAMessageBoxComparesWithTheTickBeforeIt) {
+    fakes.player.unopenable << fakes.folder.file("ding.wav"); // the report opens a box in the 14:00 tick
+    startAt(paris(2026, 12, 8, 13, 59, 59, 500));
+    fakes.boxes.whileOpen = [&] { fakes.clock.advance(3000); };
+    runUntil(paris(2026, 12, 8, 14, 0, 0, 500));
+    EXPECT_EQ(fakes.boxes.shown.size(), 1u); // the nested ticks saw no new full hour
+    EXPECT_EQ(Form1->Label1->caption(), "14:00:03");
+}
+
+TEST_F(MainWindow, ASuspendAcrossSeveralHoursChimesOnceAtResume) {
+    startAt(paris(2026, 12, 8, 10, 30, 0, 500));
+    runUntil(paris(2026, 12, 8, 10, 30, 2));
+    fakes.clock.stall(5 * 3600 * 1000);
+    runUntil(paris(2026, 12, 8, 15, 30, 5));
+    EXPECT_EQ(chimes(), 1);
+}
+
+TEST_F(MainWindow, TheHourRepeatedAtTheEndOfDaylightSavingChimesOnce) {
+    // 25 October 2026: at 03:00 summer time the clocks go back to 02:00.
+    startAt(QDateTime::fromString("2026-10-25T01:59:58+02:00", Qt::ISODate).toLocalTime());
+    fakes.clock.advance((2 * 3600 + 5) * 1000LL + 500); // to 03:00:03.5 winter time
+    EXPECT_EQ(Form1->Label1->caption(), "03:00:03");
+    EXPECT_EQ(chimes(), 2); // 02:00 summer time and 03:00 winter time, not 02:00 winter time
+}
+
+TEST_F(MainWindow, TheHourSkippedAtTheStartOfDaylightSavingChimesAtTheJump) {
+    // 29 March 2026: at 02:00 winter time the clocks go forward to 03:00.
+    startAt(paris(2026, 3, 29, 1, 59, 58, 500));
+    runUntil(paris(2026, 3, 29, 3, 0, 0, 500));
+    EXPECT_EQ(chimes(), 1);
+    runUntil(paris(2026, 3, 29, 4, 0, 0, 500));
+    EXPECT_EQ(chimes(), 2);
+}
+
+TEST_F(MainWindow, NothingChimesAtTheTickAfterTheClockWasSetBack) {
+    startAt(paris(2026, 12, 8, 14, 0, 30, 500));
+    fakes.clock.advance(1000);
+    fakes.clock.shiftWall(-3600 * 1000); // 13:00:31: back across the full hour
+    fakes.clock.advance(1000);
+    EXPECT_EQ(chimes(), 0);
+}
+
+TEST_F(MainWindow, TheFirstTickChimesOnlyWithinSecondZero) {
+    startAt(paris(2026, 12, 8, 13, 59, 59, 999));
+    fakes.clock.advance(100);
+    EXPECT_EQ(chimes(), 1);
+    startAt(paris(2026, 12, 8, 14, 0, 0, 400)); // started after 14:00:00: the first tick is 14:00:01
+    fakes.clock.advance(1000);
+    EXPECT_EQ(chimes(), 1);
+}
+
+TEST_F(MainWindow, ActivationAppliesTheChosenFontTheBackgroundAndPlacesTheBell) {
+    Form1->ChosenFont = {"Liberation Serif", 20, 0x0000FF, true, false, false, false};
+    Form1->BackColor = 0x00FF00;
+    Form1->show();
+    settle();
+    for (vt::Label* label : {Form1->Label1, Form1->Label2, Form1->Label3})
+        EXPECT_EQ(label->fontValue(), Form1->ChosenFont);
+    for (vt::Form* window : std::initializer_list<vt::Form*>{Form1, Form3, Form8}) // hidden ones too
+        EXPECT_EQ(window->palette().color(QPalette::Window), QColor(0, 255, 0));
+    EXPECT_EQ(Form1->Image2->x(), Form1->Label1->x() + Form1->Label1->width() + 6);
+    EXPECT_GT(Form1->Image2->x(), 128);
+}
+
+TEST_F(MainWindow, ResetAnsweredNoChangesNothing) {
+    Form1->Remisezro1Click();
+    EXPECT_EQ(fakes.boxes.shown.at(0).text, "Êtes-vous sûr de remettre à zéro le programme?");
+    EXPECT_EQ(fakes.boxes.shown.at(0).caption, "Alerte...");
+    EXPECT_EQ(fakes.boxes.shown.at(0).flags, 52);
+    EXPECT_TRUE(Form1->SaveOnExit);
+    EXPECT_FALSE(vt::Application::instance()->loopEndRequested());
+}
+
+TEST_F(MainWindow, ResetAnsweredYesDeletesTheSettingsAndStartsANewCopyAfterTheTeardown) {
+    QFile settings(fakes.folder.file("config.ini"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.close();
+    fakes.boxes.answers = {vt::Box::AnswerYes};
+    Form1->Remisezro1Click();
+    EXPECT_FALSE(Form1->SaveOnExit);
+    EXPECT_TRUE(vt::Application::instance()->loopEndRequested());
+    EXPECT_TRUE(fakes.desktop.opened.isEmpty()); // not while this copy still runs
+    windows->tearDown();
+    EXPECT_FALSE(settings.exists());
+    EXPECT_EQ(fakes.desktop.opened, QStringList({fakes.folder.executable()}));
+}
+
+TEST_F(MainWindow, MenuCommands) {
+    Form1->Aide1Click();
+    EXPECT_EQ(fakes.desktop.opened, QStringList({fakes.folder.file("Aidez-moi.doc")}));
+    Form1->Apropos1Click();
+    EXPECT_EQ(fakes.boxes.shown.at(0).caption, "A propos...");
+    EXPECT_EQ(fakes.boxes.shown.at(0).flags, 64);
+    EXPECT_EQ(fakes.boxes.shown.at(0).text.split('\n').size(), 3);
+    EXPECT_TRUE(fakes.boxes.shown.at(0).text.startsWith("Programme créé par "));
+}
+
+TEST_F(MainWindow, MenuItemsShowTheirWindowsAndQuitEndsTheLoop) {
+    const std::pair<QAction*, vt::Form*> items[] = {
+        {Form1->Chrono1, Form3}, {Form1->Alarme1, Form6}, {Form1->Compterebours1, Form4}, {Form1->N1, Form2}};
+    for (const auto& [item, window] : items) {
+        item->trigger();
+        EXPECT_TRUE(window->isVisible()) << qPrintable(item->text());
+    }
+    EXPECT_FALSE(vt::Application::instance()->loopEndRequested());
+    Form1->Quitter1->trigger();
+    EXPECT_TRUE(vt::Application::instance()->loopEndRequested());
+}
+
+} // namespace

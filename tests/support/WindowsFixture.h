@@ -1,0 +1,25 @@
+#pragma once
+
+#include "Fakes.h"
+
+#include "shell/WindowSet.h"
+
+#include <gtest/gtest.h>
+
+// The eight windows made on fake services, with the clock's pictures in the program folder.
+class WindowsFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Puts a file of the program folder back (or there for the first time), or takes it away.
+    void writeProgramFile(const QString& name);
+    void removeProgramFile(const QString& name);
+
+    // Sets the clock and lets it run to just past the given local time, firing every timer on the way.
+    void runUntil(const QDateTime& local);
+    void startAt(const QDateTime& local);
+
+    Fakes fakes;
+    std::unique_ptr<WindowSet> windows;
+};
