@@ -1,5 +1,11 @@
 #include "Unit6.h"
 
+#include "AlarmTime.h"
+#include "Unit7.h"
+#include "Unit8.h"
+#include "framework/controls/RadioButtons.h"
+#include "shell/Unit1.h"
+
 TForm6::TForm6(vt::Services& services) : Form(services) {
     Form6 = this;
     setupUi(this);
@@ -7,3 +13,29 @@ TForm6::TForm6(vt::Services& services) : Form(services) {
 }
 
 TForm6::~TForm6() { Form6 = nullptr; }
+
+void TForm6::FormCreate() { vt::setRadioChecked(*RadioButton1, Form1->AlarmOn); }
+
+void TForm6::FormActivate() {
+    const vt::Color theme = Form1->Label1->fontColor();
+    Label1->setFontColor(theme);
+    Label2->setFontColor(theme);
+    for (QWidget* caption : std::initializer_list<QWidget*>{RadioGroup1, RadioButton1, RadioButton2})
+        vt::applyTextColor(*caption, theme);
+    vt::setRadioChecked(*RadioButton1, Form1->AlarmOn);
+    Label2->setCaption(alarmTimeText(Form1->AlarmHour, Form1->AlarmMinute));
+}
+
+// The alarm is armed or disarmed as soon as "Oui" changes, whoever changes it.
+void TForm6::RadioButton1Click() {
+    Form1->AlarmOn = RadioButton1->isChecked();
+    Form1->showAlarmBell();
+}
+
+void TForm6::Oui1Click() { vt::setRadioChecked(*RadioButton1, true); }
+
+void TForm6::Non1Click() { vt::setRadioChecked(*RadioButton2, true); }
+
+void TForm6::Heuredelalarme1Click() { Form7->showInFront(); }
+
+void TForm6::Paramtre1Click() { Form8->showInFront(); }

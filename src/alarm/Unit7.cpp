@@ -1,5 +1,10 @@
 #include "Unit7.h"
 
+#include "AlarmTime.h"
+#include "Unit6.h"
+#include "framework/controls/RadioButtons.h"
+#include "shell/Unit1.h"
+
 TForm7::TForm7(vt::Services& services) : Form(services) {
     Form7 = this;
     setupUi(this);
@@ -7,3 +12,46 @@ TForm7::TForm7(vt::Services& services) : Form(services) {
 }
 
 TForm7::~TForm7() { Form7 = nullptr; }
+
+void TForm7::FormCreate() {
+    Hour = Form1->AlarmHour;
+    Minute = Form1->AlarmMinute;
+}
+
+void TForm7::FormShow() {
+    Form6->setEnabled(false);
+    Hour = Form1->AlarmHour;
+    Minute = Form1->AlarmMinute;
+    // Show the time "OK" would store, not the one left from the last showing.
+    UpDown1->setPosition(Minute);
+    Label1->setCaption(alarmTimeText(Hour, Minute));
+}
+
+void TForm7::FormHide() { Form6->setEnabled(true); }
+
+void TForm7::FormActivate() { Label1->setFontColor(Form1->Label1->fontColor()); }
+
+// The up-down's ends, 60 and -1, only signal a step past 59 or below 0: the minute wraps and carries.
+void TForm7::UpDown1Click() {
+    if (UpDown1->position() == 60) {
+        ++Hour;
+        UpDown1->setPosition(0);
+        if (Hour > 23) Hour = 0;
+    }
+    if (UpDown1->position() == -1) {
+        --Hour;
+        UpDown1->setPosition(59);
+        if (Hour < 0) Hour = 23;
+    }
+    Minute = UpDown1->position();
+    Label1->setCaption(alarmTimeText(Hour, Minute));
+}
+
+void TForm7::Button1Click() {
+    Form1->AlarmHour = Hour;
+    Form1->AlarmMinute = Minute;
+    vt::setRadioChecked(*Form6->RadioButton1, true);
+    hide();
+}
+
+void TForm7::Button2Click() { hide(); }

@@ -3,12 +3,25 @@
 #include "framework/Form.h"
 #include "ui_Unit7.h"
 
+// The alarm time dialog: one up-down steps the minute and carries into the hour.
 class TForm7 : public vt::Form, public Ui::TForm7 {
     Q_OBJECT
 
 public:
     explicit TForm7(vt::Services& services);
     ~TForm7() override;
+
+    qint32 Minute = 0;
+    qint32 Hour = 0;
+
+public slots:
+    void FormCreate();
+    void FormShow();
+    void FormHide();
+    void FormActivate();
+    void UpDown1Click();
+    void Button1Click();
+    void Button2Click();
 };
 
 inline TForm7* Form7 = nullptr;

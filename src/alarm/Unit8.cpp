@@ -1,5 +1,9 @@
 #include "Unit8.h"
 
+#include "Unit6.h"
+#include "framework/controls/RadioButtons.h"
+#include "shell/Unit1.h"
+
 TForm8::TForm8(vt::Services& services) : Form(services) {
     Form8 = this;
     setupUi(this);
@@ -7,3 +11,62 @@ TForm8::TForm8(vt::Services& services) : Form(services) {
 }
 
 TForm8::~TForm8() { Form8 = nullptr; }
+
+void TForm8::FormCreate() {
+    vt::setRadioChecked(*RadioButton1, Form1->AlarmPlaysSound);
+    const vt::IniFile ini = services.settings.open();
+    CheckBox1->setChecked(ini.readBool("alarme", "message", false));
+    Edit3->setText(ini.readString("alarme", "textmessage", ""));
+}
+
+void TForm8::FormShow() {
+    vt::setRadioChecked(*RadioButton1, Form1->AlarmPlaysSound);
+    Edit1->setText(Form1->AlarmSound);
+    Edit2->setText(Form1->AlarmFile);
+    OpenDialog1.initialFolder = OpenDialog2.initialFolder = services.folder.path();
+    OpenDialog1.fileName = Form1->AlarmSound;
+    OpenDialog2.fileName = Form1->AlarmFile;
+    Form6->setEnabled(false);
+}
+
+void TForm8::FormHide() {
+    Form6->setEnabled(true);
+    if (Edit3->text().isEmpty()) CheckBox1->setChecked(false);
+    vt::IniFile ini = services.settings.open();
+    ini.writeBool("alarme", "message", CheckBox1->isChecked());
+    ini.writeString("alarme", "textmessage", Edit3->text());
+    ini.commit();
+}
+
+void TForm8::FormActivate() {
+    const vt::Color theme = Form1->Label1->fontColor();
+    for (QWidget* caption :
+         std::initializer_list<QWidget*>{RadioButton1, RadioButton2, RadioGroup1, CheckBox1})
+        vt::applyTextColor(*caption, theme);
+    vt::setRadioChecked(*RadioButton1, Form1->AlarmPlaysSound);
+}
+
+// The kind is taken over as soon as "Jouer une musique" changes, whoever changes it.
+void TForm8::RadioButton1Click() { Form1->AlarmPlaysSound = RadioButton1->isChecked(); }
+
+void TForm8::CheckBox1Click() { Edit3->setEnabled(CheckBox1->isChecked()); }
+
+void TForm8::Button1Click() {
+    services.dialogs.openFile(OpenDialog1);
+    Edit1->setText(OpenDialog1.fileName);
+    vt::setRadioChecked(*RadioButton1, true);
+}
+
+void TForm8::Button2Click() {
+    vt::setRadioChecked(*RadioButton2, true);
+    services.dialogs.openFile(OpenDialog2);
+    Edit2->setText(OpenDialog2.fileName);
+}
+
+void TForm8::Button3Click() {
+    Form1->AlarmSound = OpenDialog1.fileName;
+    Form1->AlarmFile = OpenDialog2.fileName;
+    hide();
+}
+
+void TForm8::Button4Click() { hide(); }

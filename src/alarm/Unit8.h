@@ -1,14 +1,32 @@
 #pragma once
 
+#include "framework/CommonDialogs.h"
 #include "framework/Form.h"
 #include "ui_Unit8.h"
 
+// The alarm kind dialog: play a sound or open a file, and the message. Its controls hold the live choice.
 class TForm8 : public vt::Form, public Ui::TForm8 {
     Q_OBJECT
 
 public:
     explicit TForm8(vt::Services& services);
     ~TForm8() override;
+
+    vt::OpenFileRequest OpenDialog1{
+        QStringLiteral("Sons (*.wav, *.mp3, *.mid); |*.wav; *.mp3;*.mid"), {}, {}};
+    vt::OpenFileRequest OpenDialog2{QStringLiteral("*.*|*.*"), {}, {}};
+
+public slots:
+    void FormCreate();
+    void FormShow();
+    void FormHide();
+    void FormActivate();
+    void RadioButton1Click();
+    void CheckBox1Click();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
 };
 
 inline TForm8* Form8 = nullptr;

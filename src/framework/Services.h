@@ -7,6 +7,7 @@
 #include "MessageBoxes.h"
 #include "ProgramFolder.h"
 #include "Random.h"
+#include "Settings.h"
 
 namespace vt {
 
@@ -19,6 +20,7 @@ struct Services {
     Clock& clock;
     Random& random;
     ProgramFolder& folder;
+    Settings& settings;
 };
 
 } // namespace vt

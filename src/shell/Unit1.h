@@ -32,9 +32,13 @@ public:
 
     vt::MediaPlayer& MediaPlayer1;
 
+    // Shows the bell while the alarm is armed; from the first activation on.
+    void showAlarmBell();
+
 public slots:
     void FormCreate();
     void FormActivate();
+    void FormDestroy();
     void Timer1Timer();
     void Quitter1Click();
     void Chrono1Click();
@@ -46,12 +50,18 @@ public slots:
     void Apropos1Click();
 
 private:
-    void chime(QStringList& failures);
+    void readSettings();
+    void writeSettings();
+    std::optional<QString> playSound(const QString& file);
+    void ringAlarm(QStringList& failures);
     void redrawFace(QStringList& failures);
+    std::optional<QString> loadBell();
 
     std::optional<qint64> previousTick;
     QDateTime decoded; // the time the latest tick read; a tick resumed after a nested one draws it
     bool faceMissing = false;
+    bool bellMissing = false;
+    bool activated = false;
 };
 
 inline TForm1* Form1 = nullptr;

@@ -5,6 +5,7 @@
 #include "framework/ErrorReport.h"
 #include "framework/Failure.h"
 #include "framework/Services.h"
+#include "framework/platform/DiskFileStore.h"
 
 #include <QSet>
 #include <QStringList>
@@ -69,7 +70,9 @@ struct Fakes {
     FakeClock clock;
     vt::LinearRandom random;
     TemporaryProgramFolder folder;
-    vt::Services services{boxes, dialogs, player, desktop, clock, random, folder};
+    vt::DiskFileStore disk; // the real file layer, in the temporary program folder
+    vt::Settings settings{folder, disk};
+    vt::Services services{boxes, dialogs, player, desktop, clock, random, folder, settings};
     vt::ErrorReport report{boxes, QStringLiteral("Vantorel")};
 
     Fakes();

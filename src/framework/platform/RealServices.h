@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DiskFileStore.h"
 #include "ExecutableFolder.h"
 #include "QtCommonDialogs.h"
 #include "QtDesktopOpen.h"
@@ -19,7 +20,9 @@ struct RealServices {
     SystemClock clock;
     LinearRandom random;
     ExecutableFolder folder;
-    Services services{boxes, dialogs, player, desktop, clock, random, folder};
+    DiskFileStore disk;
+    Settings settings{folder, disk};
+    Services services{boxes, dialogs, player, desktop, clock, random, folder, settings};
 };
 
 } // namespace vt
