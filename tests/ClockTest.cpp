@@ -179,11 +179,19 @@ TEST_F(MainWindow, ASuspendAcrossSeveralHoursChimesOnceAtResume) {
 }
 
 TEST_F(MainWindow, TheHourRepeatedAtTheEndOfDaylightSavingChimesOnce) {
-    // 25 October 2026: at 03:00 summer time the clocks go back to 02:00.
-    startAt(QDateTime::fromString("2026-10-25T01:59:58+02:00", Qt::ISODate).toLocalTime());
-    fakes.clock.advance((2 * 3600 + 5) * 1000LL + 500); // to 03:00:03.5 winter time
-    EXPECT_EQ(Form1->Label1->caption(), "03:00:03");
-    EXPECT_EQ(chimes(), 2); // 02:00 summer time and 03:00 winter time, not 02:00 winter time
+    // 25 October 2026: at 03:00 summer time the clocks go back to 02:00. The program is suspended
+    // between the full hours so that the test runs few ticks.
+    auto at = [](const char* iso) { return QDateTime::fromString(iso, Qt::ISODate); };
+    startAt(at("2026-10-25T01:59:58+02:00").toLocalTime());
+    runUntil(at("2026-10-25T02:00:02+02:00"));
+    EXPECT_EQ(chimes(), 1);
+    fakes.clock.stall(fakes.clock.localNow().msecsTo(at("2026-10-25T02:59:58+02:00")));
+    runUntil(at("2026-10-25T02:00:03.500+01:00")); // the clocks went back: 02:00 again
+    EXPECT_EQ(Form1->Label1->caption(), "02:00:03");
+    EXPECT_EQ(chimes(), 1);
+    fakes.clock.stall(fakes.clock.localNow().msecsTo(at("2026-10-25T02:59:58+01:00")));
+    runUntil(at("2026-10-25T03:00:02+01:00"));
+    EXPECT_EQ(chimes(), 2);
 }
 
 TEST_F(MainWindow, TheHourSkippedAtTheStartOfDaylightSavingChimesAtTheJump) {
@@ -191,6 +199,7 @@ TEST_F(MainWindow, TheHourSkippedAtTheStartOfDaylightSavingChimesAtTheJump) {
     startAt(paris(2026, 3, 29, 1, 59, 58, 500));
     runUntil(paris(2026, 3, 29, 3, 0, 0, 500));
     EXPECT_EQ(chimes(), 1);
+    fakes.clock.stall(fakes.clock.localNow().msecsTo(paris(2026, 3, 29, 3, 59, 58)));
     runUntil(paris(2026, 3, 29, 4, 0, 0, 500));
     EXPECT_EQ(chimes(), 2);
 }

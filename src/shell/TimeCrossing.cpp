@@ -10,9 +10,7 @@ namespace {
 constexpr qint64 hourMs = 3'600'000;
 constexpr qint64 dayMs = 24 * hourMs;
 
-qint64 offsetMsAt(qint64 instant) {
-    return QDateTime::fromMSecsSinceEpoch(instant).offsetFromUtc() * 1000LL;
-}
+qint64 offsetMsAt(qint64 instant) { return QDateTime::fromMSecsSinceEpoch(instant).offsetFromUtc() * 1000LL; }
 
 } // namespace
 
@@ -38,8 +36,17 @@ qint64 firstInstantOf(QDate date, QTime time) {
     return after;
 }
 
-bool comesBetween(qint64 previous, qint64 now, QTime time) {
-    if (now <= previous) return false;
+namespace {
+
+// Within an hour, with the same offset at both ends and three hours before, the local clock ran straight
+// from one to the other and showed none of those times before (changes of offset are months apart, and
+// none turns the clock back by more than two hours).
+bool ranStraight(const QDateTime& from, const QDateTime& to) {
+    return from.msecsTo(to) < hourMs && from.offsetFromUtc() == to.offsetFromUtc() &&
+           from.addMSecs(-3 * hourMs).offsetFromUtc() == from.offsetFromUtc();
+}
+
+bool comesAtSomeDate(qint64 previous, qint64 now, QTime time) {
     const QDate first = QDateTime::fromMSecsSinceEpoch(previous).date().addDays(-1);
     const QDate last = QDateTime::fromMSecsSinceEpoch(now).date().addDays(1);
     for (QDate date = first; date <= last; date = date.addDays(1)) {
@@ -49,13 +56,23 @@ bool comesBetween(qint64 previous, qint64 now, QTime time) {
     return false;
 }
 
-bool fullHourComesBetween(qint64 previous, qint64 now) {
-    // Within one hour of the local clock, with no change of offset, no full hour comes: the usual tick.
+} // namespace
+
+bool comesBetween(qint64 previous, qint64 now, QTime time) {
+    if (now <= previous) return false;
     const QDateTime from = QDateTime::fromMSecsSinceEpoch(previous), to = QDateTime::fromMSecsSinceEpoch(now);
-    if (now > previous && now - previous < hourMs && from.offsetFromUtc() == to.offsetFromUtc() &&
-        from.date() == to.date() && from.time().hour() == to.time().hour())
-        return false;
+    if (ranStraight(from, to)) {
+        const QTime start = from.time(), end = to.time();
+        return from.date() == to.date() ? start < time && time <= end : start < time || time <= end;
+    }
+    return comesAtSomeDate(previous, now, time);
+}
+
+bool fullHourComesBetween(qint64 previous, qint64 now) {
+    if (now <= previous) return false;
+    const QDateTime from = QDateTime::fromMSecsSinceEpoch(previous), to = QDateTime::fromMSecsSinceEpoch(now);
+    if (ranStraight(from, to)) return from.date() != to.date() || from.time().hour() != to.time().hour();
     for (int hour = 0; hour < 24; ++hour)
-        if (comesBetween(previous, now, QTime(hour, 0))) return true;
+        if (comesAtSomeDate(previous, now, QTime(hour, 0))) return true;
     return false;
 }

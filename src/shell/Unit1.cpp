@@ -207,6 +207,8 @@ void TForm1::Remisezro1Click() {
                             vt::Box::YesNo | vt::Box::IconExclamation) != vt::Box::AnswerYes)
         return;
     SaveOnExit = false;
+    // From now on this copy writes nothing, not even the windows' hide-time keys at the teardown.
+    services.settings.stopWriting();
     vt::Application::instance()->endLoopAndRestart();
 }
 

@@ -13,6 +13,7 @@ public:
     enum class Fault { None, Read, TargetCheck, CreateTemp, Write, Sync, Rename };
 
     explicit DiskFileStore(Fault fault = Fault::None) : fault(fault) {}
+    void setFault(Fault step) { fault = step; }
 
     std::optional<QByteArray> read(const QString& path) const override;
     void replace(const QString& path, const QByteArray& contents) override;
