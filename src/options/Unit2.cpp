@@ -1,5 +1,8 @@
 #include "Unit2.h"
 
+#include "shell/Unit1.h"
+#include "shell/WindowShake.h"
+
 TForm2::TForm2(vt::Services& services) : Form(services) {
     Form2 = this;
     setupUi(this);
@@ -7,3 +10,45 @@ TForm2::TForm2(vt::Services& services) : Form(services) {
 }
 
 TForm2::~TForm2() { Form2 = nullptr; }
+
+void TForm2::FormShow() {
+    Edit1->setText(Form1->ChimeSound);
+    FontDialog1 = Form1->ChosenFont;
+    TrackBar1->setValue(Form1->ShakeCount); // held within 0..1000 by the track bar
+    ColorDialog1 = Form1->BackColor;
+    OpenDialog1.fileName = Form1->ChimeSound;
+    OpenDialog1.initialFolder = services.folder.path();
+    Label4->setCaption(QString::number(TrackBar1->value()));
+    Form1->setEnabled(false);
+}
+
+void TForm2::FormHide() { Form1->setEnabled(true); }
+
+void TForm2::FormActivate() {
+    for (vt::Label* label : {Label1, Label2, Label3, Label4, Label5})
+        label->setFontColor(Form1->Label1->fontColor());
+}
+
+void TForm2::Button1Click() {
+    Form1->ShakeCount = TrackBar1->value();
+    // A copy, so that a font chosen later and dropped with "Annuler" never reaches the main window.
+    Form1->ChosenFont = FontDialog1;
+    Form1->BackColor = ColorDialog1;
+    Form1->ChimeSound = OpenDialog1.fileName;
+    hide();
+}
+
+void TForm2::Button2Click() { hide(); }
+
+void TForm2::Button3Click() { services.dialogs.chooseColor(ColorDialog1); }
+
+void TForm2::Button4Click() { shakeWindow(*this, TrackBar1->value(), services); }
+
+void TForm2::Button5Click() { services.dialogs.chooseFont(FontDialog1); }
+
+void TForm2::Button6Click() {
+    services.dialogs.openFile(OpenDialog1);
+    Edit1->setText(OpenDialog1.fileName);
+}
+
+void TForm2::TrackBar1Change() { Label4->setCaption(QString::number(TrackBar1->value())); }

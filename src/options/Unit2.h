@@ -1,14 +1,33 @@
 #pragma once
 
+#include "framework/CommonDialogs.h"
 #include "framework/Form.h"
 #include "ui_Unit2.h"
 
+// The options dialog: it works on copies of the main window's font, background, chime and shake
+// strength, and hands them over on "OK".
 class TForm2 : public vt::Form, public Ui::TForm2 {
     Q_OBJECT
 
 public:
     explicit TForm2(vt::Services& services);
     ~TForm2() override;
+
+    vt::FontValue FontDialog1{QStringLiteral("Liberation Sans"), 8, vt::clWindowText};
+    vt::Color ColorDialog1 = vt::clBtnFace;
+    vt::OpenFileRequest OpenDialog1{QStringLiteral("Son (*.wav)|*.wav"), {}, {}};
+
+public slots:
+    void FormShow();
+    void FormHide();
+    void FormActivate();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+    void TrackBar1Change();
 };
 
 inline TForm2* Form2 = nullptr;

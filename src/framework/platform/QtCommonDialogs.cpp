@@ -2,8 +2,14 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace vt {
 
@@ -19,19 +25,54 @@ QStringList toQtNameFilters(const QString& filter) {
     return filters;
 }
 
+// Qt's font dialog offers strike-out and underline but no colour: ours adds a colour button beneath it.
 bool QtCommonDialogs::chooseFont(FontValue& font) {
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font.toQFont(), QApplication::activeWindow());
-    if (ok)
-        font = FontValue::fromQFont(chosen, font.color);
-    return ok;
+    QDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(QStringLiteral("Police"));
+    // The family as the system resolves it ("Arial" is drawn as Liberation Sans), so that the lists start on
+    // it.
+    QFont current = font.toQFont();
+    current.setFamily(QFontInfo(current).family());
+    auto* fonts = new QFontDialog(current, &dialog);
+    fonts->setWindowFlags(Qt::Widget);
+    fonts->setOptions(QFontDialog::NoButtons);
+    Color color = font.color;
+    auto* colorButton = new QPushButton(QStringLiteral("Couleur..."), &dialog);
+    auto* swatch = new QLabel(&dialog);
+    swatch->setFixedSize(40, 16);
+    swatch->setFrameShape(QFrame::Box);
+    swatch->setAutoFillBackground(true);
+    const auto showColor = [&] {
+        QPalette palette = swatch->palette();
+        palette.setColor(QPalette::Window, toQColor(color, QApplication::palette()));
+        swatch->setPalette(palette);
+    };
+    showColor();
+    QObject::connect(colorButton, &QPushButton::clicked, &dialog, [&] {
+        chooseColor(color);
+        showColor();
+    });
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* colorRow = new QHBoxLayout;
+    colorRow->addWidget(new QLabel(QStringLiteral("Couleur :"), &dialog));
+    colorRow->addWidget(swatch);
+    colorRow->addWidget(colorButton);
+    colorRow->addStretch();
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(fonts);
+    layout->addLayout(colorRow);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    font = FontValue::fromQFont(fonts->currentFont(), color);
+    return true;
 }
 
 bool QtCommonDialogs::chooseColor(Color& color) {
-    const QColor chosen = QColorDialog::getColor(toQColor(color, QApplication::palette()),
-                                                 QApplication::activeWindow());
-    if (!chosen.isValid())
-        return false;
+    const QColor chosen =
+        QColorDialog::getColor(toQColor(color, QApplication::palette()), QApplication::activeWindow());
+    if (!chosen.isValid()) return false;
     color = fromQColor(chosen);
     return true;
 }
@@ -42,10 +83,8 @@ bool QtCommonDialogs::openFile(OpenFileRequest& request) {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(toQtNameFilters(request.filter));
     dialog.setDirectory(request.initialFolder);
-    if (!request.fileName.isEmpty())
-        dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
+    if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     request.fileName = dialog.selectedFiles().first();
     return true;
 }
