@@ -1,7 +1,8 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
+BENCH_SECONDS ?= 60
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run test bench clean
 
 all: build
 
@@ -17,6 +18,14 @@ run: build
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# Measures; never part of `make test`. Every step runs, the exit status tells whether a target was missed.
+bench: build
+	@status=0; \
+	$(BUILD)/bench/vantorel_bench || status=1; \
+	bench/measure-idle.sh $(BUILD)/vantorel/vantorel $(BUILD)/bench/minimal_window $(BENCH_SECONDS) || status=1; \
+	bench/measure-lag.sh $(BUILD)/vantorel/vantorel $(BUILD)/bench/second_lag $(BENCH_SECONDS) || status=1; \
+	exit $$status
 
 clean:
 	rm -rf $(BUILD)

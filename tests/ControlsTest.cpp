@@ -9,8 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QFile>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -107,6 +109,27 @@ TEST(Image, AMissingFileFailsAndKeepsThePicture) {
         EXPECT_EQ(failure.message(), "Impossible d'ouvrir le fichier /nulle/part/Horloge.bmp");
     }
     EXPECT_EQ(image.picture().pixel(1, 1), qRgb(255, 0, 0));
+}
+
+TEST(Image, ReloadingErasesWhatWasDrawnAndFollowsAChangedFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("face.bmp");
+    QImage white(8, 8, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    ASSERT_TRUE(white.save(path, "BMP"));
+    vt::Image image;
+    image.loadFromFile(path);
+    image.drawLine({0, 0}, {0, 5});
+    image.loadFromFile(path);
+    EXPECT_EQ(image.picture().pixel(0, 2), qRgb(255, 255, 255));
+
+    QImage bigger(9, 9, QImage::Format_RGB32);
+    bigger.fill(Qt::blue);
+    ASSERT_TRUE(bigger.save(path, "BMP"));
+    image.loadFromFile(path);
+    EXPECT_EQ(image.picture().size(), QSize(9, 9));
+    QFile::remove(path);
+    EXPECT_THROW(image.loadFromFile(path), vt::Failure);
 }
 
 struct TimerOnFakeClock : ::testing::Test {

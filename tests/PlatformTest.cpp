@@ -27,17 +27,17 @@ TEST(DesktopOpen, StartsOnlyExecutableProgramsAndOpensEverythingElse) {
         {"\x7f" "ELF\x02\x01", false, false},
     };
     int n = 0;
-    for (const FileOnDisk& spec : files) {
+    for (const FileOnDisk& onDisk : files) {
         const QString path = dir.filePath(QString::number(n++));
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(spec.start);
+        file.write(onDisk.start);
         file.close();
         QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner;
-        if (spec.executable)
+        if (onDisk.executable)
             permissions |= QFile::ExeOwner;
         file.setPermissions(permissions);
-        EXPECT_EQ(vt::isProgram(path), spec.isProgram) << spec.start << " executable " << spec.executable;
+        EXPECT_EQ(vt::isProgram(path), onDisk.isProgram) << onDisk.start << " executable " << onDisk.executable;
     }
     EXPECT_FALSE(vt::isProgram(dir.filePath("absent")));
     EXPECT_FALSE(vt::isProgram(dir.path())); // a folder

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 namespace vt {
 
@@ -38,13 +39,21 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
 
 Application::~Application() = default;
 
-bool Application::prepareDisplay() {
-    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return true;
+QString Application::missingDisplay() {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return {};
     if (!qEnvironmentVariableIsEmpty("DISPLAY")) {
+        // Qt would abort with a core dump on a display it can't reach: ask first.
+        xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+        const bool reached = xcb_connection_has_error(connection) == 0;
+        xcb_disconnect(connection);
+        if (!reached)
+            return QStringLiteral("impossible de joindre l'écran %1").arg(qEnvironmentVariable("DISPLAY"));
         qputenv("QT_QPA_PLATFORM", "xcb");
-        return true;
+        return {};
     }
-    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return QStringLiteral("aucun écran disponible (ni DISPLAY ni WAYLAND_DISPLAY n'est défini)");
+    return {};
 }
 
 void Application::useFrenchInterface() {
@@ -62,9 +71,7 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     }
 }
 
-void Application::report(const std::exception& failure) {
-    report(messageOf(failure));
-}
+void Application::report(const std::exception& failure) { report(messageOf(failure)); }
 
 void Application::report(const QString& message) {
     if (errorReport)

@@ -26,9 +26,10 @@ public:
 
     static Application* instance() { return static_cast<Application*>(QCoreApplication::instance()); }
 
-    // Before the application is made: whether there is a display to show windows on. X11 is preferred when
-    // it is there, since a Wayland client can't move its own window (the shake and the designed positions).
-    static bool prepareDisplay();
+    // Before the application is made: why there is no display to show windows on, or nothing when there is
+    // one. X11 is preferred when it is there, since a Wayland client can't move its own window (the shake
+    // and the designed positions).
+    static QString missingDisplay();
 
     // Qt's own texts (message box buttons, common dialogs) in French, whatever the user's locale.
     void useFrenchInterface();

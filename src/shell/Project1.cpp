@@ -6,8 +6,8 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    if (!vt::Application::prepareDisplay()) {
-        std::fputs("vantorel: aucun écran disponible (ni DISPLAY ni WAYLAND_DISPLAY n'est défini).\n", stderr);
+    if (const QString missing = vt::Application::missingDisplay(); !missing.isEmpty()) {
+        std::fprintf(stderr, "vantorel : %s.\n", qPrintable(missing));
         return 1;
     }
     vt::Application application(argc, argv);
@@ -23,8 +23,7 @@ int main(int argc, char** argv) {
     // A missing icon is reported over the shown window; the program goes on without it.
     vt::guard([&] { windows.loadApplicationIcon(); });
     // The loop may already have been asked to end while that report was open (a signal, say).
-    if (!application.loopEndRequested())
-        vt::Application::exec();
+    if (!application.loopEndRequested()) vt::Application::exec();
     windows.tearDown();
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "framework/Failure.h"
 
+#include <QFileInfo>
 #include <QPainter>
 
 #include <cstdlib>
@@ -11,10 +12,17 @@ namespace vt {
 Image::Image(QWidget* parent) : QWidget(parent) {}
 
 void Image::loadFromFile(const QString& path) {
-    QImage loaded;
-    if (!loaded.load(path))
-        throw Failure(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path));
-    setPicture(loaded);
+    const QFileInfo file(path);
+    if (file.isFile() && path == loaded.path && file.size() == loaded.size &&
+        file.lastModified() == loaded.modified) {
+        image = loaded.picture;
+        update();
+        return;
+    }
+    QImage picture;
+    if (!picture.load(path)) throw Failure(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path));
+    setPicture(picture);
+    loaded = {path, file.size(), file.lastModified(), image};
 }
 
 void Image::setPicture(const QImage& picture) {
@@ -24,20 +32,19 @@ void Image::setPicture(const QImage& picture) {
 
 void Image::clear() {
     image = QImage();
+    loaded = {};
     update();
 }
 
 void Image::drawLine(QPoint from, QPoint to) {
-    if (image.isNull() || from == to)
-        return;
+    if (image.isNull() || from == to) return;
     // Bresenham, stopping before the end point as the classic GDI line does.
     int x = from.x(), y = from.y();
     const int dx = std::abs(to.x() - x), dy = -std::abs(to.y() - y);
     const int sx = x < to.x() ? 1 : -1, sy = y < to.y() ? 1 : -1;
     int error = dx + dy;
     while (x != to.x() || y != to.y()) {
-        if (image.rect().contains(x, y))
-            image.setPixel(x, y, qRgb(0, 0, 0));
+        if (image.rect().contains(x, y)) image.setPixel(x, y, qRgb(0, 0, 0));
         const int twice = 2 * error;
         if (twice >= dy) {
             error += dy;
@@ -52,8 +59,7 @@ void Image::drawLine(QPoint from, QPoint to) {
 }
 
 void Image::paintEvent(QPaintEvent*) {
-    if (image.isNull())
-        return;
+    if (image.isNull()) return;
     QPainter painter(this);
     painter.drawImage(0, 0, image);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QImage>
 #include <QWidget>
 
@@ -12,7 +13,8 @@ class Image : public QWidget {
 public:
     explicit Image(QWidget* parent = nullptr);
 
-    // Fails with "Impossible d'ouvrir le fichier <path>" when the file can't be read as a picture.
+    // Fails with "Impossible d'ouvrir le fichier <path>" when the file can't be read as a picture. A file
+    // loaded before and unchanged since (same size and modification time) isn't decoded again.
     void loadFromFile(const QString& path);
     void setPicture(const QImage& image);
     void clear();
@@ -26,7 +28,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    struct Loaded {
+        QString path;
+        qint64 size = -1;
+        QDateTime modified;
+        QImage picture;
+    };
+
     QImage image;
+    Loaded loaded;
 };
 
 } // namespace vt
