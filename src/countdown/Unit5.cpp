@@ -1,5 +1,16 @@
 #include "Unit5.h"
 
+#include "Unit4.h"
+#include "shell/Unit1.h"
+
+namespace {
+
+void showPosition(QLineEdit& edit, const vt::UpDown& upDown) {
+    edit.setText(QString::number(upDown.position()));
+}
+
+} // namespace
+
 TForm5::TForm5(vt::Services& services) : Form(services) {
     Form5 = this;
     setupUi(this);
@@ -7,3 +18,81 @@ TForm5::TForm5(vt::Services& services) : Form(services) {
 }
 
 TForm5::~TForm5() { Form5 = nullptr; }
+
+void TForm5::FormCreate() {
+    const vt::IniFile ini = services.settings.open();
+    Hours = ini.readInteger("rebours", "heure", 0);
+    Minutes = ini.readInteger("rebours", "minute", 0);
+    Seconds = ini.readInteger("rebours", "seconde", 0);
+    ExecuteFile = ini.readString("rebours", "execute", services.folder.file("alarme1.wav"));
+    CheckBox1->setChecked(ini.readBool("rebours", "activemessage", false));
+    Edit6->setText(ini.readString("rebours", "message", ""));
+    // A countdown left at exit goes on from where it stood.
+    if (Hours != 0 || Minutes != 0 || Seconds != 0) startRunning();
+    OpenDialog1.initialFolder = services.folder.path();
+    OpenDialog1.fileName = ExecuteFile;
+    Edit5->setText(ExecuteFile);
+}
+
+// Showing the dialog stops and clears the countdown; the up-downs keep their last positions.
+void TForm5::FormShow() {
+    showPosition(*Edit1, *UpDown1);
+    showPosition(*Edit2, *UpDown2);
+    showPosition(*Edit3, *UpDown3);
+    showPosition(*Edit4, *UpDown4);
+    Running = false;
+    Days = Hours = Minutes = Seconds = 0;
+    Form4->Label1->setCaption(QStringLiteral("00:00:00"));
+    Form4->setEnabled(false);
+}
+
+void TForm5::FormHide() {
+    Form4->setEnabled(true);
+    if (Edit6->text().isEmpty()) CheckBox1->setChecked(false);
+    vt::IniFile ini = services.settings.open();
+    ini.writeString("rebours", "execute", OpenDialog1.fileName);
+    ini.writeBool("rebours", "activemessage", CheckBox1->isChecked());
+    ini.writeString("rebours", "message", Edit6->text());
+    ini.commit();
+}
+
+void TForm5::FormActivate() {
+    const vt::Color theme = Form1->Label1->fontColor();
+    for (vt::Label* label : {Label1, Label2, Label3, Label4})
+        label->setFontColor(theme);
+}
+
+void TForm5::Button1Click() {
+    Days = Edit1->text().toInt();
+    Hours = Edit2->text().toInt();
+    Minutes = Edit3->text().toInt();
+    Seconds = Edit4->text().toInt();
+    startRunning();
+    Hours += Days * 24; // at most 32767 days: no overflow
+    hide();
+}
+
+void TForm5::Button2Click() {
+    Days = Hours = Minutes = Seconds = 0;
+    hide();
+}
+
+void TForm5::Button3Click() {
+    services.dialogs.openFile(OpenDialog1);
+    Edit5->setText(OpenDialog1.fileName);
+}
+
+void TForm5::CheckBox1Click() { Edit6->setEnabled(CheckBox1->isChecked()); }
+
+void TForm5::UpDown1Changing() { showPosition(*Edit1, *UpDown1); }
+
+void TForm5::UpDown2Changing() { showPosition(*Edit2, *UpDown2); }
+
+void TForm5::UpDown3Changing() { showPosition(*Edit3, *UpDown3); }
+
+void TForm5::UpDown4Changing() { showPosition(*Edit4, *UpDown4); }
+
+void TForm5::startRunning() {
+    Running = true;
+    Form4->countFromNow();
+}

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "framework/CommonDialogs.h"
 #include "framework/Form.h"
 #include "ui_Unit5.h"
 
+// The countdown setup dialog. It also holds the countdown that the countdown window's timer counts.
 class TForm5 : public vt::Form, public Ui::TForm5 {
     Q_OBJECT
 
@@ -16,6 +18,26 @@ public:
     qint32 Seconds = 0;
     bool Running = false;
     QString ExecuteFile;
+
+    // Its file name is the file opened at the end.
+    vt::OpenFileRequest OpenDialog1{QStringLiteral("*.*|*.*"), {}, {}};
+
+public slots:
+    void FormCreate();
+    void FormShow();
+    void FormHide();
+    void FormActivate();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void CheckBox1Click();
+    void UpDown1Changing();
+    void UpDown2Changing();
+    void UpDown3Changing();
+    void UpDown4Changing();
+
+private:
+    void startRunning();
 };
 
 inline TForm5* Form5 = nullptr;
