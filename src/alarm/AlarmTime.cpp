@@ -1,11 +1,7 @@
 #include "AlarmTime.h"
 
-namespace {
+#include "shell/TwoDigitText.h"
 
-QString twoDigits(qint32 value) {
-    return (value < 10 ? QStringLiteral("0") : QString()) + QString::number(value);
+QString alarmTimeText(qint32 hour, qint32 minute) {
+    return twoDigitText(hour) + " : " + twoDigitText(minute);
 }
-
-} // namespace
-
-QString alarmTimeText(qint32 hour, qint32 minute) { return twoDigits(hour) + " : " + twoDigits(minute); }

@@ -1,5 +1,12 @@
 #include "Unit3.h"
 
+#include "framework/IniFile.h"
+#include "shell/Unit1.h"
+
+namespace {
+constexpr qint64 tenthMs = 100;
+} // namespace
+
 TForm3::TForm3(vt::Services& services) : Form(services) {
     Form3 = this;
     setupUi(this);
@@ -7,3 +14,70 @@ TForm3::TForm3(vt::Services& services) : Form(services) {
 }
 
 TForm3::~TForm3() { Form3 = nullptr; }
+
+StopwatchCount TForm3::count() const { return {Hours, Minutes, Seconds, Tenths}; }
+
+void TForm3::setCount(const StopwatchCount& count) {
+    Hours = count.hours;
+    Minutes = count.minutes;
+    Seconds = count.seconds;
+    Tenths = count.tenths;
+}
+
+void TForm3::countElapsed() {
+    const qint64 tenths = (services.clock.elapsedMs() - reference) / tenthMs;
+    if (tenths <= 0) return;
+    StopwatchCount counted = count();
+    addTenths(counted, tenths);
+    setCount(counted);
+    reference += tenths * tenthMs;
+}
+
+void TForm3::showCount() { Label1->setCaption(stopwatchText(count())); }
+
+void TForm3::FormCreate() {
+    const vt::IniFile ini = services.settings.open();
+    Hours = ini.readInteger("chrono", "heurepass", 0);
+    Minutes = ini.readInteger("chrono", "minpass", 0);
+    Seconds = ini.readInteger("chrono", "secpass", 0);
+    Tenths = ini.readInteger("chrono", "millipass", 0);
+    Timer1->setActive(ini.readBool("chrono", "start", false));
+    // The time while the program was closed isn't counted: a running stopwatch goes on from now.
+    reference = services.clock.elapsedMs();
+    showCount();
+}
+
+void TForm3::FormHide() {
+    vt::IniFile ini = services.settings.open();
+    ini.writeBool("chrono", "start", Timer1->isActive());
+    ini.commit();
+}
+
+void TForm3::FormActivate() { Label1->setFontColor(Form1->Label1->fontColor()); }
+
+void TForm3::Timer1Timer() {
+    countElapsed();
+    showCount();
+}
+
+void TForm3::Button1Click() {
+    if (Timer1->isActive()) return;
+    reference = services.clock.elapsedMs() - uncounted;
+    uncounted = 0;
+    Timer1->setActive(true);
+}
+
+void TForm3::Button2Click() {
+    if (!Timer1->isActive()) return;
+    countElapsed();
+    uncounted = services.clock.elapsedMs() - reference;
+    Timer1->setActive(false);
+    showCount();
+}
+
+void TForm3::Button3Click() {
+    Label1->setCaption(QStringLiteral("00:00:00:0"));
+    setCount({});
+    Timer1->setActive(false);
+    uncounted = 0;
+}
