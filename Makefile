@@ -2,7 +2,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 BENCH_SECONDS ?= 60
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench package clean
 
 all: build
 
@@ -26,6 +26,10 @@ bench: build
 	bench/measure-idle.sh $(BUILD)/vantorel/vantorel $(BUILD)/bench/minimal_window $(BENCH_SECONDS) || status=1; \
 	bench/measure-lag.sh $(BUILD)/vantorel/vantorel $(BUILD)/bench/second_lag $(BENCH_SECONDS) || status=1; \
 	exit $$status
+
+# The Debian package, vantorel_<version>_<arch>.deb in the build folder.
+package: build
+	@cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD)

@@ -11,6 +11,10 @@ packages=(
     qt6-translations-l10n fonts-liberation fluid-soundfont-gm tzdata
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
+    # end-to-end tests: a fake wall clock, screenshots, window properties
+    faketime imagemagick x11-utils
+    # the desktop entry's and the metadata's checks; the package's library dependencies (make package)
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

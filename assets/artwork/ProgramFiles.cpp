@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QDataStream>
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <utility>
 
@@ -80,6 +81,17 @@ QString writeProgramFiles(const QString& folder) {
         if (contents.isEmpty() || !file.open(QIODevice::WriteOnly) ||
             file.write(contents) != contents.size() || !file.commit())
             return name;
+    }
+    return {};
+}
+
+QString writeThemeIcons(const QString& folder, const QString& name) {
+    for (const int size : ThemeIconSizes) {
+        const QString path = QStringLiteral("%1/%2x%2/apps/%3.png").arg(folder).arg(size).arg(name);
+        QSaveFile file(path);
+        if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !file.open(QIODevice::WriteOnly) ||
+            !drawClockIcon(size).save(&file, "PNG") || !file.commit())
+            return path;
     }
     return {};
 }

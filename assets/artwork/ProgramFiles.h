@@ -17,4 +17,12 @@ QByteArray bmpFile256(const QImage& image);
 // Returns the name of the first file that couldn't be written, or an empty string.
 QString writeProgramFiles(const QString& folder);
 
+// The sizes of the application icon in the desktop's icon theme.
+inline constexpr int ThemeIconSizes[] = {16, 32, 48, 64, 128, 256};
+
+// Writes the application icon as `name`.png at each of those sizes into an icon theme folder laid out
+// as the desktop looks it up (<folder>/<size>x<size>/apps/). Returns the first file that couldn't be
+// written, or an empty string.
+QString writeThemeIcons(const QString& folder, const QString& name);
+
 } // namespace vt

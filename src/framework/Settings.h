@@ -4,15 +4,18 @@
 #include "IniFile.h"
 #include "ProgramFolder.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace vt {
 
-// The program's settings file, "config.ini" in the program folder. Each event that touches it opens it,
-// reads or writes its keys, and commits.
+// The program's settings file, "config.ini" in the program folder or in the user's config folder. Each
+// event that touches it opens it, reads or writes its keys, and commits.
 class Settings : private FileStore {
 public:
     Settings(ProgramFolder& folder, FileStore& disk) : folder(folder), disk(disk) {}
 
-    QString path() const { return folder.file(QStringLiteral("config.ini")); }
+    QString path() const { return folder.settingsFile(); }
     IniFile open() { return IniFile(path(), *this); }
 
     // After a reset this copy of the program writes nothing more: the next one starts from nothing.
@@ -21,7 +24,17 @@ public:
 private:
     std::optional<QByteArray> read(const QString& file) const override { return disk.read(file); }
     void replace(const QString& file, const QByteArray& contents) override {
-        if (writing) disk.replace(file, contents);
+        if (!writing) return;
+        makeFolder(QFileInfo(file).absolutePath());
+        disk.replace(file, contents);
+    }
+
+    // The user's config folder may not hold ours yet. Folders made there are the user's alone, as the
+    // desktop's convention asks; one that can't be made shows as the file that can't be written.
+    static void makeFolder(const QString& path) {
+        if (QFileInfo::exists(path)) return;
+        makeFolder(QFileInfo(path).absolutePath());
+        QDir().mkdir(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 
     ProgramFolder& folder;

@@ -11,6 +11,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     vt::Application application(argc, argv);
+    // Ties the windows to the installed desktop entry (its icon and name in the desktop's task list).
+    QGuiApplication::setDesktopFileName(QStringLiteral(VANTOREL_DESKTOP_ID));
     application.useFrenchInterface();
     application.endLoopOnTerminationSignals();
 

@@ -47,7 +47,7 @@ void WindowSet::tearDown() {
     vt::Application::instance()->tearDown(forms);
     // After a reset the new copy starts from nothing, once this one has written its last.
     if (vt::Application::instance()->restartRequested()) {
-        QFile::remove(services.folder.file("config.ini"));
+        QFile::remove(services.settings.path());
         services.desktop.open(services.folder.executable());
     }
 }

@@ -55,9 +55,13 @@ struct FakeDesktopOpen : vt::DesktopOpen {
     void open(const QString& path) override { opened << path; }
 };
 
+// A portable program folder, or with `settings` set, an installed copy's data folder and the settings
+// file elsewhere.
 struct TemporaryProgramFolder : vt::ProgramFolder {
     QTemporaryDir dir;
+    QString settings;
     QString path() const override { return dir.path() + '/'; }
+    QString settingsFile() const override { return settings.isEmpty() ? file("config.ini") : settings; }
     QString executable() const override { return file("vantorel"); }
 };
 

@@ -1,14 +1,40 @@
 #include "ExecutableFolder.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace vt {
 
-QString ExecutableFolder::path() const {
-    return QCoreApplication::applicationDirPath() + '/';
+ProgramLayout chooseLayout(const QString& executableFolder, bool dataBeside, bool writable,
+                           const QString& configHome, const QString& home) {
+    const QString beside = QDir::cleanPath(executableFolder) + '/';
+    if (dataBeside && writable) return {beside, beside + QStringLiteral("config.ini")};
+    const QString config = QDir::isAbsolutePath(configHome) ? configHome : home + QStringLiteral("/.config");
+    const QString installed = QDir::cleanPath(beside + QStringLiteral("../share/vantorel")) + '/';
+    return {dataBeside ? beside : installed,
+            QDir::cleanPath(config + QStringLiteral("/vantorel/config.ini"))};
 }
-QString ExecutableFolder::executable() const {
-    return QCoreApplication::applicationFilePath();
+
+ProgramLayout findLayout(const QString& executableFolder, const QString& configHome, const QString& home) {
+    const QDir folder(executableFolder);
+    bool dataBeside = false;
+    for (const char* name :
+         {"horloge.ico", "Horloge.bmp", "CLOCHE.BMP", "ding.wav", "alarme1.wav", "Aidez-moi.doc"})
+        dataBeside = dataBeside || QFile::exists(folder.filePath(QLatin1String(name)));
+    // Asked of the system rather than read from the permission bits, which say nothing of a read-only disk.
+    const bool writable =
+        ::faccessat(AT_FDCWD, QFile::encodeName(executableFolder).constData(), W_OK | X_OK, AT_EACCESS) == 0;
+    return chooseLayout(executableFolder, dataBeside, writable, configHome, home);
 }
+
+ExecutableFolder::ExecutableFolder()
+    : layout(findLayout(QCoreApplication::applicationDirPath(), qEnvironmentVariable("XDG_CONFIG_HOME"),
+                        QDir::homePath())) {}
+
+QString ExecutableFolder::executable() const { return QCoreApplication::applicationFilePath(); }
 
 } // namespace vt

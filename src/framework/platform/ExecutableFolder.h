@@ -4,11 +4,34 @@
 
 namespace vt {
 
-// The folder of the running executable.
+// Where the data files and the settings file of one copy of the program are.
+struct ProgramLayout {
+    QString dataFolder; // ends with a path separator
+    QString settingsFile;
+    bool operator==(const ProgramLayout&) const = default;
+};
+
+// The layout of a copy whose executable is in `executableFolder`. A portable program folder holds the
+// data files beside the executable and can be written: the settings go there too. Otherwise the settings
+// go in the user's config folder (`configHome`, $XDG_CONFIG_HOME, or `home`/.config when that is empty or
+// relative), and the data files are the ones beside the executable if there are some, else those of an
+// installed copy, <prefix>/share/vantorel beside <prefix>/bin.
+ProgramLayout chooseLayout(const QString& executableFolder, bool dataBeside, bool writable,
+                           const QString& configHome, const QString& home);
+
+// The same, with what the disk says of the executable's folder.
+ProgramLayout findLayout(const QString& executableFolder, const QString& configHome, const QString& home);
+
+// The layout of the running executable, found once at start-up.
 class ExecutableFolder : public ProgramFolder {
 public:
-    QString path() const override;
+    ExecutableFolder();
+    QString path() const override { return layout.dataFolder; }
+    QString settingsFile() const override { return layout.settingsFile; }
     QString executable() const override;
+
+private:
+    ProgramLayout layout;
 };
 
 } // namespace vt
