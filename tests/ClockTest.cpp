@@ -84,6 +84,7 @@ TEST_F(MainWindow, FirstStartShowsTheDesignedDefaults) {
     }
     EXPECT_EQ(Form1->Label1->caption(), "00:00:00"); // no tick before the first second
     EXPECT_EQ(Form1->Label2->caption(), "1 Janvier 1989");
+    EXPECT_EQ(Form1->Image1->picture().size(), QSize(58, 56)); // the designed face, no hands yet
     EXPECT_TRUE(Form1->Image2->picture().isNull());
 }
 

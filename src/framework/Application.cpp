@@ -20,6 +20,10 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 
+// The connection that found the display, kept until Qt has its own: a server whose last client leaves
+// resets and refuses connections meanwhile.
+xcb_connection_t* displayProbe = nullptr;
+
 void writeSignalByte(int) {
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(signalPipe[0], &byte, 1);
@@ -33,6 +37,10 @@ QString messageOf(const std::exception& e) {
 }
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    if (displayProbe) {
+        xcb_disconnect(displayProbe);
+        displayProbe = nullptr;
+    }
     setApplicationName(QStringLiteral("Vantorel"));
     setQuitOnLastWindowClosed(false);
 }
@@ -43,9 +51,8 @@ QString Application::missingDisplay() {
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return {};
     if (!qEnvironmentVariableIsEmpty("DISPLAY")) {
         // Qt would abort with a core dump on a display it can't reach: ask first.
-        xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-        const bool reached = xcb_connection_has_error(connection) == 0;
-        xcb_disconnect(connection);
+        displayProbe = xcb_connect(nullptr, nullptr);
+        const bool reached = xcb_connection_has_error(displayProbe) == 0;
         if (!reached)
             return QStringLiteral("impossible de joindre l'écran %1").arg(qEnvironmentVariable("DISPLAY"));
         qputenv("QT_QPA_PLATFORM", "xcb");

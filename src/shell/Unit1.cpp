@@ -22,6 +22,7 @@ TForm1::TForm1(vt::Services& services) : Form(services), MediaPlayer1(services.p
     Form1 = this;
     setupUi(this);
     setWindowIcon(QIcon(QPixmap::fromImage(vt::drawClockIcon(32))));
+    Image1->setPicture(vt::drawClockFace()); // the designed face, until the first tick loads the file's
     loaded();
 }
 

@@ -1,5 +1,7 @@
 #include "QtCommonDialogs.h"
 
+#include "ModalDialog.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialogButtonBox>
@@ -64,16 +66,15 @@ bool QtCommonDialogs::chooseFont(FontValue& font) {
     layout->addWidget(fonts);
     layout->addLayout(colorRow);
     layout->addWidget(buttons);
-    if (dialog.exec() != QDialog::Accepted) return false;
+    if (runModal(dialog) != QDialog::Accepted) return false;
     font = FontValue::fromQFont(fonts->currentFont(), color);
     return true;
 }
 
 bool QtCommonDialogs::chooseColor(Color& color) {
-    const QColor chosen =
-        QColorDialog::getColor(toQColor(color, QApplication::palette()), QApplication::activeWindow());
-    if (!chosen.isValid()) return false;
-    color = fromQColor(chosen);
+    QColorDialog dialog(toQColor(color, QApplication::palette()), QApplication::activeWindow());
+    if (runModal(dialog) != QDialog::Accepted) return false;
+    color = fromQColor(dialog.selectedColor());
     return true;
 }
 
@@ -84,7 +85,7 @@ bool QtCommonDialogs::openFile(OpenFileRequest& request) {
     dialog.setNameFilters(toQtNameFilters(request.filter));
     dialog.setDirectory(request.initialFolder);
     if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    if (runModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     request.fileName = dialog.selectedFiles().first();
     return true;
 }

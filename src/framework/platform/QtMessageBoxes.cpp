@@ -1,5 +1,7 @@
 #include "QtMessageBoxes.h"
 
+#include "ModalDialog.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -9,11 +11,16 @@ namespace {
 
 QMessageBox::Icon iconOf(int flags) {
     switch (flags & 0xF0) {
-    case Box::IconError: return QMessageBox::Critical;
-    case 0x20: return QMessageBox::Question;
-    case Box::IconExclamation: return QMessageBox::Warning;
-    case Box::IconInformation: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case Box::IconError:
+        return QMessageBox::Critical;
+    case 0x20:
+        return QMessageBox::Question;
+    case Box::IconExclamation:
+        return QMessageBox::Warning;
+    case Box::IconInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
@@ -21,12 +28,12 @@ QMessageBox::Icon iconOf(int flags) {
 
 int QtMessageBoxes::show(const QString& text, const QString& caption, int flags) {
     const bool yesNo = (flags & 0x0F) == Box::YesNo;
-    QMessageBox box(iconOf(flags), caption, text, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+    QMessageBox box(iconOf(flags), caption, text,
+                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
-    const int answer = box.exec();
-    if (!yesNo)
-        return Box::AnswerOk;
+    const int answer = runModal(box);
+    if (!yesNo) return Box::AnswerOk;
     return answer == QMessageBox::Yes ? Box::AnswerYes : Box::AnswerNo;
 }
 
