@@ -32,17 +32,6 @@ protected:
     QString caption() const { return Form4->Label1->caption(); }
     void tick(int seconds = 1) { fakes.clock.advance(qint64(seconds) * 1000); }
 
-    // A new run of the program on the same folder, on the file the last one left or on this one.
-    void restart(std::optional<QByteArray> text = {}) {
-        windows.reset();
-        if (text) {
-            QFile file(fakes.folder.file("config.ini"));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(*text);
-        }
-        windows = std::make_unique<WindowSet>(fakes.services);
-    }
-
     // The setup dialog opened as the user does: the menu, the countdown window's button, Yes.
     void openSetup() {
         Form1->Compterebours1->trigger();

@@ -14,20 +14,9 @@ namespace {
 
 class MainWindowSettings : public WindowsFixture {
 protected:
-    QString settingsPath() const { return fakes.folder.file("config.ini"); }
     QByteArray settingsText() const {
         QFile file(settingsPath());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    // A new run of the program on the same folder, on the file the last one left or on this one.
-    void restart(std::optional<QByteArray> text = {}) {
-        windows.reset();
-        if (text) {
-            QFile file(settingsPath());
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(*text);
-        }
-        windows = std::make_unique<WindowSet>(fakes.services);
     }
 };
 

@@ -99,19 +99,8 @@ protected:
     void pause() { Form3->Button2->click(); }
     void reset() { Form3->Button3->click(); }
 
-    QString settingsPath() const { return fakes.folder.file("config.ini"); }
     QString stored(const char* key) {
         return fakes.settings.open().readString("chrono", key, QStringLiteral("(absent)"));
-    }
-    // A new run of the program on the same folder, on the file the last one left or on this one.
-    void restart(std::optional<QByteArray> text = {}) {
-        windows.reset();
-        if (text) {
-            QFile file(settingsPath());
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(*text);
-        }
-        windows = std::make_unique<WindowSet>(fakes.services);
     }
 };
 

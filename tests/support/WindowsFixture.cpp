@@ -21,9 +21,7 @@ void WindowsFixture::writeProgramFile(const QString& name) {
     file.write(vt::bmpFile256(name == "Horloge.bmp" ? vt::drawClockFace() : vt::drawBell()));
 }
 
-void WindowsFixture::removeProgramFile(const QString& name) {
-    QFile::remove(fakes.folder.file(name));
-}
+void WindowsFixture::removeProgramFile(const QString& name) { QFile::remove(fakes.folder.file(name)); }
 
 void WindowsFixture::runUntil(const QDateTime& local) {
     fakes.clock.advance(fakes.clock.localNow().msecsTo(local));
@@ -33,5 +31,15 @@ void WindowsFixture::startAt(const QDateTime& local) {
     // The timers were armed at the fake clock's start: set the clock and let them realign.
     fakes.clock.setLocal(local);
     windows.reset();
+    windows = std::make_unique<WindowSet>(fakes.services);
+}
+
+void WindowsFixture::restart(std::optional<QByteArray> settings) {
+    windows.reset();
+    if (settings) {
+        QFile file(settingsPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(*settings);
+    }
     windows = std::make_unique<WindowSet>(fakes.services);
 }
