@@ -156,7 +156,7 @@ void Application::activate(Form* form) {
 void Application::tearDown(std::vector<std::unique_ptr<Form>>& made) {
     for (auto& form : made)
         form->haltTimers();
-    stopActivationHandling();
+    activationHandling = false;
     for (auto it = made.rbegin(); it != made.rend(); ++it) {
         if ((*it)->isVisible()) (*it)->hide();
         (*it)->runDestroyHandler();

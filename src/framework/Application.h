@@ -63,7 +63,6 @@ public:
     // becomes active.
     void formHidden(Form* form, bool wasActive);
     void activate(Form* form);
-    void stopActivationHandling() { activationHandling = false; }
 
     // After the loop: stops the timers and the activation handling; then, from the last window made to the
     // first, hides it if it is shown (its hide handler runs) and runs its destroy handler; only then frees

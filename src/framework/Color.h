@@ -14,9 +14,7 @@ constexpr Color systemColor(int index) { return static_cast<Color>(0x80000000u |
 
 constexpr Color clWindowText = systemColor(8);
 constexpr Color clBtnFace = systemColor(15);
-constexpr Color clBlack = 0x000000;
 constexpr Color clNavy = 0x800000;
-constexpr Color clWhite = 0xFFFFFF;
 
 QColor toQColor(Color color, const QPalette& palette);
 Color fromQColor(const QColor& color);
