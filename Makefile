@@ -1,5 +1,18 @@
-BUILD ?= build
+SANITIZE ?= 0
 JOBS  ?= $(shell nproc)
+
+# SANITIZE=1: everything built with AddressSanitizer and UndefinedBehaviorSanitizer, in its own folder.
+ifeq ($(SANITIZE),1)
+BUILD ?= build-sanitize
+CMAKE_OPTIONS := -DVANTOREL_SANITIZE=ON
+# The tests' discovery runs at build time, so the options hold for every recipe.
+export ASAN_OPTIONS := detect_stack_use_after_return=1:strict_init_order=1:verify_asan_link_order=0
+export UBSAN_OPTIONS := print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/sanitizers/leaks.supp:print_suppressions=0
+else
+BUILD ?= build
+CMAKE_OPTIONS := -DVANTOREL_SANITIZE=OFF
+endif
 BENCH_SECONDS ?= 60
 
 .PHONY: all deps build run test bench package clean
@@ -10,7 +23,7 @@ deps:
 	@scripts/install-deps.sh
 
 build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_OPTIONS) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build

@@ -10,7 +10,8 @@ STARTED=()
 
 # Displays above those of the end-to-end tests, which may run at the same time.
 for n in $(seq 500 800); do [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break; done
-Xvfb :$n -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: the server would otherwise reset when its last client leaves, and a program started then fails.
+Xvfb :$n -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 trap 'for p in "${STARTED[@]}"; do kill -TERM "$p" 2>/dev/null || true; done
       kill $xvfb_pid 2>/dev/null; wait 2>/dev/null; rm -rf "$WORK"' EXIT

@@ -10,6 +10,8 @@ Label::Label(QWidget* parent) : QLabel(parent) {
 }
 
 void Label::setCaption(const QString& text) {
+    // Laying the text out costs more than the rest of a tick; the date and weekday rarely change.
+    if (text == this->text()) return;
     setText(text);
     adjustSize();
 }
@@ -28,8 +30,7 @@ void Label::setFontColor(Color value) {
 
 void Label::changeEvent(QEvent* event) {
     QLabel::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
-        adjustSize();
+    if (event->type() == QEvent::FontChange) adjustSize();
 }
 
 } // namespace vt
