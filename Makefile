@@ -15,7 +15,7 @@ CMAKE_OPTIONS := -DVANTOREL_SANITIZE=OFF
 endif
 BENCH_SECONDS ?= 60
 
-.PHONY: all deps build run test bench package clean
+.PHONY: all deps build run test bench package clean fuzz
 
 all: build
 
@@ -39,6 +39,20 @@ bench: build
 	bench/measure-idle.sh $(BUILD)/vantorel/vantorel $(BUILD)/bench/minimal_window $(BENCH_SECONDS) || status=1; \
 	bench/measure-lag.sh $(BUILD)/vantorel/vantorel $(BUILD)/bench/second_lag $(BENCH_SECONDS) || status=1; \
 	exit $$status
+
+# The settings layer under libFuzzer, with AddressSanitizer and UndefinedBehaviorSanitizer, for FUZZ_SECONDS.
+# It works on a copy of fuzz/corpus and fuzz/regressions kept in FUZZ_BUILD; an input it fails on is saved
+# in FUZZ_BUILD/crashes and the exit status is not 0. Once fixed, such an input goes in fuzz/regressions.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 600
+
+fuzz: deps
+	@cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/crashes
+	@cp fuzz/corpus/* fuzz/regressions/* $(FUZZ_BUILD)/corpus/
+	@$(FUZZ_BUILD)/settings_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -timeout=10 \
+		-dict=fuzz/settings.dict -artifact_prefix=$(FUZZ_BUILD)/crashes/ -print_final_stats=1 $(FUZZ_BUILD)/corpus
 
 # The Debian package, vantorel_<version>_<arch>.deb in the build folder.
 package: build

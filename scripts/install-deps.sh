@@ -15,6 +15,8 @@ packages=(
     faketime imagemagick x11-utils
     # the desktop entry's and the metadata's checks; the package's library dependencies (make package)
     desktop-file-utils appstream dpkg-dev file
+    # the settings layer's fuzzer (make fuzz): clang with libFuzzer and the sanitizers' runtimes
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -16,7 +16,8 @@ class Output {
 public:
     explicit Output(QLatin1String newline) : newline(newline) {}
     void add(QStringView line, QLatin1String end) {
-        if (open) text += newline;
+        // A CR ending that line would make a CRLF with a lone LF and drop out of the line.
+        if (open) text += text.endsWith(u'\r') ? crlf : newline;
         text += line;
         text += end;
         open = end.isEmpty();
