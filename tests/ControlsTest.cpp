@@ -77,6 +77,11 @@ TEST(Label, SizesItselfToItsText) {
     big.color = vt::clNavy;
     label.setFontValue(big);
     EXPECT_EQ(label.height(), label.sizeHint().height());
+    // Other digits, as each second brings: the size still matches the text, in the new font too.
+    for (const char* text : {"123:11:11:1", "123:10:47:9", "123:88:88:8"}) {
+        label.setCaption(text);
+        EXPECT_EQ(label.size(), label.sizeHint()) << text;
+    }
     EXPECT_EQ(label.fontValue().color, vt::clNavy);
     EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(0, 0, 0x80));
 }

@@ -27,7 +27,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void fitText();
+
     Color color = clWindowText;
+    qreal fittedAdvance = -1; // the text's width when the label was last sized to it
 };
 
 } // namespace vt
