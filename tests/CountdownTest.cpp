@@ -206,6 +206,20 @@ TEST_F(Countdown, AStoredSecondsValueAbove59CountsDownBeforeItsFirstBorrow) {
     EXPECT_EQ(caption(), "00:00:59");
 }
 
+TEST_F(Countdown, AnIdleCountdownsTimerSleepsUntilTheNextStart) {
+    tick();
+    EXPECT_FALSE(Form4->Timer1->isActive());
+    start(0, 0, 0, 2);
+    EXPECT_TRUE(Form4->Timer1->isActive());
+    tick(2);
+    EXPECT_EQ(fakes.desktop.opened.size(), 1);
+    tick();
+    EXPECT_FALSE(Form4->Timer1->isActive());
+    start(0, 0, 0, 1);
+    tick();
+    EXPECT_EQ(fakes.desktop.opened.size(), 2);
+}
+
 TEST_F(Countdown, ACountdownInProgressGoesOnAtStartUpWithoutTheDialog) {
     restart("[rebours]\nheure=2\nminute=0\nseconde=0\n");
     EXPECT_TRUE(Form5->Running);

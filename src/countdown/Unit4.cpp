@@ -55,7 +55,12 @@ void TForm4::FormActivate() { Label1->setFontColor(Form1->Label1->fontColor()); 
 // Each tick takes off the whole seconds gone by since the last one counted, so a late or stalled tick
 // loses no time and no second is counted twice.
 void TForm4::Timer1Timer() {
-    if (!Form5->Running) return;
+    if (!Form5->Running) {
+        // Nothing to count until the next start, which sets the timer going again: an idle clock
+        // wakes up once a second, not twice.
+        Timer1->setActive(false);
+        return;
+    }
     const qint64 now = services.clock.elapsedMs();
     if (now - countedUntilMs < 1000) return;
     for (; now - countedUntilMs >= 1000; countedUntilMs += 1000) {

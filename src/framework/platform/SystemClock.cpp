@@ -30,7 +30,9 @@ private:
 
 QDateTime SystemClock::localNow() const { return QDateTime::currentDateTime(); }
 
-qint64 SystemClock::utcMsOfDay() const { return QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay(); }
+qint64 SystemClock::utcMsOfDay() const {
+    return QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay();
+}
 
 qint64 SystemClock::elapsedMs() const {
     timespec now{};
@@ -38,9 +40,17 @@ qint64 SystemClock::elapsedMs() const {
     return qint64(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
 }
 
-QString SystemClock::longTimeFormat() const { return withoutZoneName(QLocale().timeFormat(QLocale::LongFormat)); }
+// Read at the first tick, once the application has set its locale up; asking the locale costs more
+// than formatting the time.
+QString SystemClock::longTimeFormat() const {
+    if (!timeFormat) timeFormat = withoutZoneName(QLocale().timeFormat(QLocale::LongFormat));
+    return *timeFormat;
+}
 
-QString SystemClock::shortDateFormat() const { return QLocale().dateFormat(QLocale::ShortFormat); }
+QString SystemClock::shortDateFormat() const {
+    if (!dateFormat) dateFormat = QLocale().dateFormat(QLocale::ShortFormat);
+    return *dateFormat;
+}
 
 std::unique_ptr<TimerBackend> SystemClock::makeTimer(std::function<void()> onTimeout) {
     return std::make_unique<QtTimerBackend>(std::move(onTimeout));

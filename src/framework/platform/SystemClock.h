@@ -2,6 +2,8 @@
 
 #include "framework/Clock.h"
 
+#include <optional>
+
 namespace vt {
 
 class SystemClock : public Clock {
@@ -12,6 +14,9 @@ public:
     QString longTimeFormat() const override;
     QString shortDateFormat() const override;
     std::unique_ptr<TimerBackend> makeTimer(std::function<void()> onTimeout) override;
+
+private:
+    mutable std::optional<QString> timeFormat, dateFormat;
 };
 
 // The locale's long time format without its time zone name ("HH:mm:ss t" gives "HH:mm:ss").
