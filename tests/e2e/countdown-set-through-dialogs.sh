@@ -35,14 +35,7 @@ click_times() {
 }
 
 # press_start: clicks "Start" of the setup dialog and prints the time (ms) of the button's release.
-press_start() {
-    local x y t
-    read -r x y <<<"$START"
-    xdotool mousemove --window "$SETUP" "$x" "$y" mousedown 1 sleep 0.08
-    t=$(now_ms)
-    xdotool mouseup 1
-    echo "$t"
-}
+press_start() { echo $(($(press "$SETUP" "$START") / 1000)); }
 
 # open_setup: the countdown window's button, Yes in the "Attention..." box; sets SETUP.
 open_setup() {

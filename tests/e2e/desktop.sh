@@ -276,3 +276,14 @@ expect_ini() {
     actual=$(ini_value "$1" "$2") || fail "config.ini has no [$1] $2"
     [ "$actual" = "$3" ] || fail "config.ini [$1] $2=$actual, expected $3"
 }
+
+# press WINDOW "X Y": a click held down a moment; prints the real time (µs) right before the release,
+# which is when a button acts.
+press() {
+    local x y t
+    read -r x y <<<"$2"
+    xdotool mousemove --window "$1" "$x" "$y" mousedown 1 sleep 0.08
+    t=${EPOCHREALTIME//[.,]/}
+    xdotool mouseup 1
+    echo "$t"
+}
