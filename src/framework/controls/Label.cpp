@@ -51,7 +51,7 @@ void Label::setFontColor(Color value) {
 
 void Label::changeEvent(QEvent* event) {
     QLabel::changeEvent(event);
-    if (event->type() == QEvent::FontChange) adjustSize();
+    if (event->type() == QEvent::FontChange) fitText();
 }
 
 } // namespace vt
