@@ -41,13 +41,7 @@ stop() {
 
 median() { printf '%s\n' "$@" | sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 
-# utime + stime of the whole process, in ms.
-cpu_ms() {
-    local stat fields
-    stat=$(<"/proc/$1/stat")
-    read -ra fields <<<"${stat##*) }" # from the state on, past the name that may hold spaces
-    echo $(((fields[11] + fields[12]) * 1000 / $(getconf CLK_TCK)))
-}
+source "$(dirname "$0")/process-cpu.sh"
 
 # The same in the scheduler's nanoseconds, summed over the live threads. utime and stime count whole
 # 10 ms ticks, too coarse to judge programs that use a few tens of ms a minute: the verdict uses this.

@@ -86,12 +86,7 @@ verdict() { if [ "$1" -eq 1 ]; then echo PASS; else echo FAIL; fi; }
 # Each run starts from no settings at all.
 fresh_settings() { rm -f "$SETTINGS"; }
 
-cpu_ticks() {
-    local stat fields
-    stat=$(<"/proc/$1/stat")
-    read -ra fields <<<"${stat##*) }"
-    echo $((fields[11] + fields[12]))
-}
+source "$here/process-cpu.sh"
 
 # The load: as many busy loops as cores, at the clock's own priority, from now until the exit trap.
 cores=$(nproc)
@@ -218,9 +213,8 @@ idle_out=$("$here/measure-idle.sh" "$vantorel" "$minimal" "$idle_span" 2>&1) || 
 idle_ok=$([ $idle_rc -eq 0 ] && echo 1 || echo 0)
 
 load_cpu=0
-for p in "${load_pids[@]}"; do load_cpu=$((load_cpu + $(cpu_ticks "$p"))); done
-load_share=$(awk -v t="$load_cpu" -v hz="$(getconf CLK_TCK)" -v us="$(($(now_us) - load_begin))" \
-    'BEGIN {printf "%.2f", t / hz / (us / 1e6)}')
+for p in "${load_pids[@]}"; do load_cpu=$((load_cpu + $(cpu_ms "$p"))); done
+load_share=$(awk -v ms="$load_cpu" -v us="$(($(now_us) - load_begin))" 'BEGIN {printf "%.2f", ms / (us / 1e3)}')
 
 echo
 echo "The clock under load, $(date '+%Y-%m-%d %H:%M'), $cores cores" \
