@@ -1,4 +1,4 @@
-#include "artwork/ProgramFiles.h"
+#include "ProgramFiles.h"
 
 #include <QGuiApplication>
 #include <cstdio>

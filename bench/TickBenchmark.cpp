@@ -2,10 +2,10 @@
 #include "support/Fakes.h"
 
 #include "artwork/ClockArt.h"
-#include "artwork/ProgramFiles.h"
-#include "framework/Application.h"
-#include "shell/ClockFace.h"
-#include "shell/TimeCrossing.h"
+#include "assets/ProgramFiles.h"
+#include "common/ClockHands.h"
+#include "common/TimeCrossing.h"
+#include "framework/app/Application.h"
 #include "shell/Unit1.h"
 #include "shell/WindowSet.h"
 

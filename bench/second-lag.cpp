@@ -1,8 +1,8 @@
 // How far behind the real second the main window's time label changes: the real main window on the real
 // services, run from a copy of the program folder (it reads the face and the settings there).
 // usage: second_lag [seconds]   (60 by default)
-#include "framework/Application.h"
-#include "framework/ErrorReport.h"
+#include "framework/app/Application.h"
+#include "framework/app/ErrorReport.h"
 #include "framework/platform/RealServices.h"
 #include "shell/Unit1.h"
 #include "shell/WindowSet.h"

@@ -1,9 +1,9 @@
 #include "SettingsRoundTrip.h"
 
-#include "framework/FileStore.h"
-#include "framework/IniEncoding.h"
-#include "framework/IniFile.h"
-#include "framework/IniValue.h"
+#include "framework/settings/FileStore.h"
+#include "framework/settings/IniEncoding.h"
+#include "framework/settings/IniFile.h"
+#include "framework/settings/IniValue.h"
 
 #include <QHash>
 #include <QSet>

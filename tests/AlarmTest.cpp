@@ -1,9 +1,9 @@
 #include "support/WindowsFixture.h"
 
-#include "alarm/AlarmTime.h"
 #include "alarm/Unit6.h"
 #include "alarm/Unit7.h"
 #include "alarm/Unit8.h"
+#include "common/TimeTexts.h"
 #include "framework/controls/RadioButtons.h"
 #include "shell/Unit1.h"
 

@@ -1,7 +1,7 @@
 #include "artwork/ClockArt.h"
-#include "artwork/HelpDocument.h"
-#include "artwork/ProgramFiles.h"
-#include "artwork/Sounds.h"
+#include "assets/HelpDocument.h"
+#include "assets/ProgramFiles.h"
+#include "assets/Sounds.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -20,19 +20,11 @@ namespace {
 
 constexpr QPoint FaceCentre(28, 28);
 
-bool isWhite(QColor c) {
-    return c == Qt::white;
-}
-bool isRed(QColor c) {
-    return c.red() > 90 && c.green() < 110 && c.blue() < 110 && c.red() > 2 * c.green();
-}
-bool isDark(QColor c) {
-    return c.lightness() < 80;
-}
+bool isWhite(QColor c) { return c == Qt::white; }
+bool isRed(QColor c) { return c.red() > 90 && c.green() < 110 && c.blue() < 110 && c.red() > 2 * c.green(); }
+bool isDark(QColor c) { return c.lightness() < 80; }
 
-double distance(QPoint a, QPoint b) {
-    return std::hypot(a.x() - b.x(), a.y() - b.y());
-}
+double distance(QPoint a, QPoint b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
 
 int darkPixelsAround(const QImage& image, QPoint centre, int reach) {
     int count = 0;
@@ -42,9 +34,7 @@ int darkPixelsAround(const QImage& image, QPoint centre, int reach) {
     return count;
 }
 
-TEST(ClockFace, Is58By56) {
-    EXPECT_EQ(drawClockFace().size(), QSize(58, 56));
-}
+TEST(ClockFace, Is58By56) { EXPECT_EQ(drawClockFace().size(), QSize(58, 56)); }
 
 TEST(ClockFace, LeavesTheHandsAWhiteDialWithAGreyCentreDot) {
     const QImage face = drawClockFace();
@@ -199,13 +189,9 @@ void expectPlayableSound(const std::vector<std::int16_t>& samples, double shorte
     EXPECT_LT(std::abs(wav.samples.back()), 100);
 }
 
-TEST(Sounds, ChimeIsAShortBell) {
-    expectPlayableSound(synthesiseChime(), 1.0, 2.0);
-}
+TEST(Sounds, ChimeIsAShortBell) { expectPlayableSound(synthesiseChime(), 1.0, 2.0); }
 
-TEST(Sounds, AlarmRingsForAFewSeconds) {
-    expectPlayableSound(synthesiseAlarm(), 3.0, 5.0);
-}
+TEST(Sounds, AlarmRingsForAFewSeconds) { expectPlayableSound(synthesiseAlarm(), 3.0, 5.0); }
 
 TEST(Sounds, AlarmRingsInBurstsWithPausesBetween) {
     const std::vector<std::int16_t> alarm = synthesiseAlarm();

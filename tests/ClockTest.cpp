@@ -2,10 +2,10 @@
 
 #include "alarm/Unit6.h"
 #include "alarm/Unit8.h"
+#include "common/ClockHands.h"
 #include "countdown/Unit4.h"
-#include "framework/Application.h"
+#include "framework/app/Application.h"
 #include "options/Unit2.h"
-#include "shell/ClockFace.h"
 #include "shell/Unit1.h"
 #include "stopwatch/Unit3.h"
 

@@ -1,6 +1,6 @@
 #include "support/WindowsFixture.h"
 
-#include "countdown/TimeText.h"
+#include "common/TimeTexts.h"
 #include "countdown/Unit4.h"
 #include "countdown/Unit5.h"
 #include "shell/Unit1.h"

@@ -1,7 +1,7 @@
 #include "support/Fakes.h"
 
-#include "framework/Application.h"
-#include "framework/Form.h"
+#include "framework/app/Application.h"
+#include "framework/windows/Form.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +20,14 @@ namespace {
 
 TEST(ErrorReport, AddsAFullStopOnlyAfterACharacterAboveIt) {
     const std::pair<QString, QString> cases[] = {
-        {"Fichier absent", "Fichier absent."}, {"Fin.", "Fin."},   {"Fin!", "Fin!"},   {"(x)", "(x)"},
-        {"blanc ", "blanc "},                  {"/tmp/a", "/tmp/a."}, {"code 9", "code 9."}, {"", ""},
+        {"Fichier absent", "Fichier absent."},
+        {"Fin.", "Fin."},
+        {"Fin!", "Fin!"},
+        {"(x)", "(x)"},
+        {"blanc ", "blanc "},
+        {"/tmp/a", "/tmp/a."},
+        {"code 9", "code 9."},
+        {"", ""},
         {"chemin/", "chemin/."},
     };
     for (const auto& [message, shown] : cases)
@@ -41,8 +47,7 @@ TEST(ErrorReport, DoesNotStackTheSameReportWhileItIsOpen) {
     Fakes fakes;
     int depth = 0;
     fakes.boxes.whileOpen = [&] {
-        if (depth++ > 0)
-            return;
+        if (depth++ > 0) return;
         fakes.report.show("Erreur A"); // a tick repeating the failure under the open box
         fakes.report.show("Erreur B"); // another failure still gets through
     };
@@ -71,8 +76,8 @@ TEST(DefaultReport, AFailureInAHandlerEndsItAndTheProgramGoesOn) {
     QTest::mouseClick(&button, Qt::LeftButton);
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_EQ(reached, 2);
-    EXPECT_EQ(fakes.boxes.texts(),
-              QStringList({"Impossible d'écrire dans /x/config.ini.", "Impossible d'écrire dans /x/config.ini."}));
+    EXPECT_EQ(fakes.boxes.texts(), QStringList({"Impossible d'écrire dans /x/config.ini.",
+                                                "Impossible d'écrire dans /x/config.ini."}));
 }
 
 TEST(DefaultReport, ANestedLoopGoesOnAfterAFailureInsideIt) {
@@ -81,8 +86,7 @@ TEST(DefaultReport, ANestedLoopGoesOnAfterAFailureInsideIt) {
     int ticks = 0;
     QTimer failing;
     QObject::connect(&failing, &QTimer::timeout, [&] {
-        if (++ticks == 3)
-            nested.quit();
+        if (++ticks == 3) nested.quit();
         throw vt::Failure("Erreur");
     });
     failing.start(0);
@@ -111,14 +115,12 @@ public slots:
     void FormCreate() { log << objectName() + " create"; }
     void FormHide() {
         log << objectName() + " hide";
-        if (failOnHide)
-            throw vt::Failure("Échec en cachant " + objectName());
+        if (failOnHide) throw vt::Failure("Échec en cachant " + objectName());
     }
     void FormActivate() { log << objectName() + " activate"; }
     void FormDestroy() {
         log << objectName() + " destroy";
-        if (onDestroy)
-            onDestroy();
+        if (onDestroy) onDestroy();
     }
 
 private:
@@ -136,8 +138,7 @@ struct ThreeForms {
             forms.push_back(std::make_unique<LoggingForm>(fakes.services, name, log));
     }
     ~ThreeForms() {
-        if (!forms.empty())
-            vt::Application::instance()->tearDown(forms);
+        if (!forms.empty()) vt::Application::instance()->tearDown(forms);
     }
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/FileStore.h"
-#include "framework/IniFile.h"
+#include "framework/settings/FileStore.h"
+#include "framework/settings/IniFile.h"
 #include "support/Printers.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #include "support/WindowsFixture.h"
 
 #include "artwork/ClockArt.h"
-#include "artwork/ProgramFiles.h"
-#include "framework/Application.h"
-#include "framework/platform/ExecutableFolder.h"
+#include "assets/ProgramFiles.h"
+#include "framework/app/Application.h"
+#include "framework/platform/DiskProgramFolder.h"
 #include "shell/Unit1.h"
 
 #include <QDir>
@@ -17,37 +17,37 @@
 
 namespace vt {
 
-void PrintTo(const ProgramLayout& layout, std::ostream* out) {
+void PrintTo(const ProgramPaths& layout, std::ostream* out) {
     *out << "{data " << layout.dataFolder.toStdString() << ", settings " << layout.settingsFile.toStdString()
          << '}';
 }
 
 namespace {
 
-TEST(ProgramLayout, APortableFolderKeepsDataAndSettingsBesideTheExecutable) {
-    EXPECT_EQ(chooseLayout("/opt/vantorel", true, true, "/home/u/cfg", "/home/u"),
-              (ProgramLayout{"/opt/vantorel/", "/opt/vantorel/config.ini"}));
+TEST(ProgramPaths, APortableFolderKeepsDataAndSettingsBesideTheExecutable) {
+    EXPECT_EQ(choosePaths("/opt/vantorel", true, true, "/home/u/cfg", "/home/u"),
+              (ProgramPaths{"/opt/vantorel/", "/opt/vantorel/config.ini"}));
 }
 
-TEST(ProgramLayout, AnInstalledCopyReadsItsPrefixAndWritesInTheUserConfigFolder) {
-    const ProgramLayout installed{"/usr/share/vantorel/", "/home/u/cfg/vantorel/config.ini"};
-    EXPECT_EQ(chooseLayout("/usr/bin", false, false, "/home/u/cfg", "/home/u"), installed);
+TEST(ProgramPaths, AnInstalledCopyReadsItsPrefixAndWritesInTheUserConfigFolder) {
+    const ProgramPaths installed{"/usr/share/vantorel/", "/home/u/cfg/vantorel/config.ini"};
+    EXPECT_EQ(choosePaths("/usr/bin", false, false, "/home/u/cfg", "/home/u"), installed);
     // A prefix the user owns is still an installed copy.
-    EXPECT_EQ(chooseLayout("/home/u/.local/bin", false, true, "/home/u/cfg", "/home/u"),
-              (ProgramLayout{"/home/u/.local/share/vantorel/", "/home/u/cfg/vantorel/config.ini"}));
+    EXPECT_EQ(choosePaths("/home/u/.local/bin", false, true, "/home/u/cfg", "/home/u"),
+              (ProgramPaths{"/home/u/.local/share/vantorel/", "/home/u/cfg/vantorel/config.ini"}));
 }
 
-TEST(ProgramLayout, AnUnwritableProgramFolderKeepsItsDataAndWritesInTheUserConfigFolder) {
-    EXPECT_EQ(chooseLayout("/opt/vantorel", true, false, "/home/u/cfg", "/home/u"),
-              (ProgramLayout{"/opt/vantorel/", "/home/u/cfg/vantorel/config.ini"}));
+TEST(ProgramPaths, AnUnwritableProgramFolderKeepsItsDataAndWritesInTheUserConfigFolder) {
+    EXPECT_EQ(choosePaths("/opt/vantorel", true, false, "/home/u/cfg", "/home/u"),
+              (ProgramPaths{"/opt/vantorel/", "/home/u/cfg/vantorel/config.ini"}));
 }
 
-TEST(ProgramLayout, TheConfigFolderIsHomeDotConfigUnlessXdgConfigHomeIsAnAbsolutePath) {
+TEST(ProgramPaths, TheConfigFolderIsHomeDotConfigUnlessXdgConfigHomeIsAnAbsolutePath) {
     for (const QString& configHome : {QString(), QString("relative/cfg")})
-        EXPECT_EQ(chooseLayout("/usr/bin", false, false, configHome, "/home/u").settingsFile,
+        EXPECT_EQ(choosePaths("/usr/bin", false, false, configHome, "/home/u").settingsFile,
                   "/home/u/.config/vantorel/config.ini")
             << configHome.toStdString();
-    EXPECT_EQ(chooseLayout("/usr/bin", false, false, "/home/u/cfg/", "/home/u").settingsFile,
+    EXPECT_EQ(choosePaths("/usr/bin", false, false, "/home/u/cfg/", "/home/u").settingsFile,
               "/home/u/cfg/vantorel/config.ini");
 }
 
@@ -55,35 +55,35 @@ class ProgramLayoutOnDisk : public ::testing::Test {
 protected:
     QTemporaryDir temporary;
     QString at(const QString& name) const { return temporary.filePath(name); }
-    ProgramLayout layoutOf(const QString& folder) const {
-        return findLayout(at(folder), at("cfg"), at("home"));
+    ProgramPaths layoutOf(const QString& folder) const {
+        return findPaths(at(folder), at("cfg"), at("home"));
     }
 };
 
 TEST_F(ProgramLayoutOnDisk, TheBuildsProgramFolderIsPortable) {
     ASSERT_EQ(writeProgramFiles(at("vantorel")), QString());
-    EXPECT_EQ(layoutOf("vantorel"), (ProgramLayout{at("vantorel/"), at("vantorel/config.ini")}));
+    EXPECT_EQ(layoutOf("vantorel"), (ProgramPaths{at("vantorel/"), at("vantorel/config.ini")}));
 }
 
 TEST_F(ProgramLayoutOnDisk, AFolderMissingSomeDataFilesStaysPortable) {
     ASSERT_TRUE(QDir().mkpath(at("vantorel")));
     QFile file(at("vantorel/ding.wav"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    EXPECT_EQ(layoutOf("vantorel"), (ProgramLayout{at("vantorel/"), at("vantorel/config.ini")}));
+    EXPECT_EQ(layoutOf("vantorel"), (ProgramPaths{at("vantorel/"), at("vantorel/config.ini")}));
 }
 
 TEST_F(ProgramLayoutOnDisk, AnInstalledPrefixIsFoundFromItsBinFolder) {
     ASSERT_TRUE(QDir().mkpath(at("prefix/bin")));
     ASSERT_EQ(writeProgramFiles(at("prefix/share/vantorel")), QString());
     EXPECT_EQ(layoutOf("prefix/bin"),
-              (ProgramLayout{at("prefix/share/vantorel/"), at("cfg/vantorel/config.ini")}));
+              (ProgramPaths{at("prefix/share/vantorel/"), at("cfg/vantorel/config.ini")}));
 }
 
 TEST_F(ProgramLayoutOnDisk, AnUnwritableProgramFolderWritesInTheUserConfigFolder) {
     if (::geteuid() == 0) GTEST_SKIP() << "root writes in any folder";
     ASSERT_EQ(writeProgramFiles(at("vantorel")), QString());
     ASSERT_TRUE(QFile::setPermissions(at("vantorel"), QFile::ReadOwner | QFile::ExeOwner));
-    EXPECT_EQ(layoutOf("vantorel"), (ProgramLayout{at("vantorel/"), at("cfg/vantorel/config.ini")}));
+    EXPECT_EQ(layoutOf("vantorel"), (ProgramPaths{at("vantorel/"), at("cfg/vantorel/config.ini")}));
     QFile::setPermissions(at("vantorel"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
@@ -93,10 +93,8 @@ protected:
     QTemporaryDir config;
     TemporaryProgramFolder folder;
     DiskFileStore disk;
-    Settings settings{folder, disk};
     QString configFolder = config.filePath("cfg/vantorel");
-
-    void SetUp() override { folder.settings = configFolder + "/config.ini"; }
+    Settings settings{configFolder + "/config.ini", disk};
 };
 
 TEST_F(SettingsInTheUserConfigFolder, TheFirstWriteMakesTheFoldersForTheUserAlone) {
@@ -131,13 +129,8 @@ TEST_F(SettingsInTheUserConfigFolder, AConfigFolderThatCantBeMadeIsTheFileThatCa
 // The windows of an installed copy: the data folder on one side, the settings file on the other.
 class WindowsOfAnInstalledCopy : public WindowsFixture {
 protected:
-    QTemporaryDir config;
-    QString settingsPath = config.filePath("vantorel/config.ini");
-
-    void SetUp() override {
-        fakes.folder.settings = settingsPath;
-        WindowsFixture::SetUp();
-    }
+    WindowsOfAnInstalledCopy() : WindowsFixture(SettingsPlace::UserConfigFolder) {}
+    QString settingsPath = fakes.folder.settingsFile();
     QString settingsText() const {
         QFile file(settingsPath);
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();

@@ -1,6 +1,6 @@
 #include "support/WindowsFixture.h"
 
-#include "framework/Application.h"
+#include "framework/app/Application.h"
 #include "options/Unit2.h"
 #include "shell/Unit1.h"
 

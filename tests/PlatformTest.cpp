@@ -1,7 +1,7 @@
-#include "framework/Color.h"
 #include "framework/platform/QtCommonDialogs.h"
 #include "framework/platform/QtDesktopOpen.h"
 #include "framework/platform/SystemClock.h"
+#include "framework/style/Color.h"
 
 #include <gtest/gtest.h>
 
@@ -22,9 +22,15 @@ struct FileOnDisk {
 TEST(DesktopOpen, StartsOnlyExecutableProgramsAndOpensEverythingElse) {
     QTemporaryDir dir;
     const FileOnDisk files[] = {
-        {"\x7f" "ELF\x02\x01", true, true}, {"#!/bin/sh\necho\n", true, true},
-        {"#!/bin/sh\necho\n", false, false}, {"Bonjour", true, false}, // a document on a FAT mount
-        {"\x7f" "ELF\x02\x01", false, false},
+        {"\x7f"
+         "ELF\x02\x01",
+         true, true},
+        {"#!/bin/sh\necho\n", true, true},
+        {"#!/bin/sh\necho\n", false, false},
+        {"Bonjour", true, false}, // a document on a FAT mount
+        {"\x7f"
+         "ELF\x02\x01",
+         false, false},
     };
     int n = 0;
     for (const FileOnDisk& onDisk : files) {
@@ -34,10 +40,10 @@ TEST(DesktopOpen, StartsOnlyExecutableProgramsAndOpensEverythingElse) {
         file.write(onDisk.start);
         file.close();
         QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner;
-        if (onDisk.executable)
-            permissions |= QFile::ExeOwner;
+        if (onDisk.executable) permissions |= QFile::ExeOwner;
         file.setPermissions(permissions);
-        EXPECT_EQ(vt::isProgram(path), onDisk.isProgram) << onDisk.start << " executable " << onDisk.executable;
+        EXPECT_EQ(vt::isProgram(path), onDisk.isProgram)
+            << onDisk.start << " executable " << onDisk.executable;
     }
     EXPECT_FALSE(vt::isProgram(dir.filePath("absent")));
     EXPECT_FALSE(vt::isProgram(dir.path())); // a folder

@@ -1,5 +1,5 @@
 #include "framework/platform/SdlMediaPlayer.h"
-#include "framework/Failure.h"
+#include "framework/core/Failure.h"
 
 #include <gtest/gtest.h>
 
@@ -54,12 +54,8 @@ QByteArray oneNoteMidi() {
     return bytes;
 }
 
-bool deviceOpen() {
-    return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0;
-}
-bool audioInitialised() {
-    return SDL_WasInit(SDL_INIT_AUDIO) != 0;
-}
+bool deviceOpen() { return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0; }
+bool audioInitialised() { return SDL_WasInit(SDL_INIT_AUDIO) != 0; }
 
 class SdlMediaPlayerTest : public ::testing::Test {
 protected:

@@ -1,14 +1,14 @@
 #include "support/Fakes.h"
 
-#include "framework/Application.h"
-#include "shell/Unit1.h"
-#include "shell/WindowSet.h"
 #include "alarm/Unit6.h"
 #include "alarm/Unit7.h"
 #include "alarm/Unit8.h"
 #include "countdown/Unit4.h"
 #include "countdown/Unit5.h"
+#include "framework/app/Application.h"
 #include "options/Unit2.h"
+#include "shell/Unit1.h"
+#include "shell/WindowSet.h"
 #include "stopwatch/Unit3.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "framework/Application.h"
+#include "framework/app/Application.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "Unit6.h"
 
-#include "AlarmTime.h"
 #include "Unit7.h"
 #include "Unit8.h"
+#include "common/TimeTexts.h"
 #include "framework/controls/RadioButtons.h"
 #include "shell/Unit1.h"
 

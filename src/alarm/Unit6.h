@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/Form.h"
+#include "framework/windows/Form.h"
 #include "ui_Unit6.h"
 
 // The alarm window: the alarm time, and the switch that arms it.

@@ -1,7 +1,7 @@
 #include "Unit7.h"
 
-#include "AlarmTime.h"
 #include "Unit6.h"
+#include "common/TimeTexts.h"
 #include "framework/controls/RadioButtons.h"
 #include "shell/Unit1.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/Form.h"
+#include "framework/windows/Form.h"
 #include "ui_Unit7.h"
 
 // The alarm time dialog: one up-down steps the minute and carries into the hour.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/CommonDialogs.h"
-#include "framework/Form.h"
+#include "framework/services/CommonDialogs.h"
+#include "framework/windows/Form.h"
 #include "ui_Unit8.h"
 
 // The alarm kind dialog: play a sound or open a file, and the message. Its controls hold the live choice.

@@ -1,7 +1,7 @@
 #include "Unit4.h"
 
-#include "TimeText.h"
 #include "Unit5.h"
+#include "common/TimeTexts.h"
 #include "shell/Unit1.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/Form.h"
+#include "framework/windows/Form.h"
 #include "ui_Unit4.h"
 
 // The countdown window: shows the time left, and its timer counts the countdown that the setup dialog

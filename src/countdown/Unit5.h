@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/CommonDialogs.h"
-#include "framework/Form.h"
+#include "framework/services/CommonDialogs.h"
+#include "framework/windows/Form.h"
 #include "ui_Unit5.h"
 
 // The countdown setup dialog. It also holds the countdown that the countdown window's timer counts.

@@ -1,7 +1,7 @@
 #include "Unit2.h"
 
+#include "common/WindowShake.h"
 #include "shell/Unit1.h"
-#include "shell/WindowShake.h"
 
 TForm2::TForm2(vt::Services& services) : Form(services) {
     Form2 = this;

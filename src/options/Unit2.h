@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/CommonDialogs.h"
-#include "framework/Form.h"
+#include "framework/services/CommonDialogs.h"
+#include "framework/windows/Form.h"
 #include "ui_Unit2.h"
 
 // The options dialog: it works on copies of the main window's font, background, chime and shake

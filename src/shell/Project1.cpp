@@ -1,6 +1,6 @@
 #include "WindowSet.h"
-#include "framework/Application.h"
-#include "framework/ErrorReport.h"
+#include "framework/app/Application.h"
+#include "framework/app/ErrorReport.h"
 #include "framework/platform/RealServices.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/Form.h"
+#include "framework/windows/Form.h"
 #include "ui_Unit1.h"
 
 #include <QDateTime>

@@ -6,8 +6,8 @@
 #include "alarm/Unit8.h"
 #include "countdown/Unit4.h"
 #include "countdown/Unit5.h"
-#include "framework/Application.h"
-#include "framework/Failure.h"
+#include "framework/app/Application.h"
+#include "framework/core/Failure.h"
 #include "options/Unit2.h"
 #include "stopwatch/Unit3.h"
 
@@ -26,9 +26,7 @@ WindowSet::WindowSet(vt::Services& services) : services(services) {
     forms.push_back(std::make_unique<TForm8>(services));
 }
 
-WindowSet::~WindowSet() {
-    tearDown();
-}
+WindowSet::~WindowSet() { tearDown(); }
 
 void WindowSet::loadApplicationIcon() {
     const QString path = services.folder.file(QStringLiteral("horloge.ico"));
@@ -38,9 +36,7 @@ void WindowSet::loadApplicationIcon() {
     vt::Application::setWindowIcon(icon);
 }
 
-void WindowSet::showMainWindow() {
-    Form1->show();
-}
+void WindowSet::showMainWindow() { Form1->show(); }
 
 void WindowSet::tearDown() {
     if (forms.empty()) return;

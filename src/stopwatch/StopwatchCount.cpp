@@ -1,6 +1,6 @@
 #include "StopwatchCount.h"
 
-#include "shell/TwoDigitText.h"
+#include "common/TimeTexts.h"
 
 namespace {
 
@@ -51,6 +51,5 @@ void addTenths(StopwatchCount& count, qint64 tenths) {
 }
 
 QString stopwatchText(const StopwatchCount& count) {
-    return twoDigitText(count.hours) + ':' + twoDigitText(count.minutes) + ':' + twoDigitText(count.seconds) +
-           ':' + QString::number(count.tenths);
+    return stopwatchText(count.hours, count.minutes, count.seconds, count.tenths);
 }

@@ -21,5 +21,5 @@ void addTenth(StopwatchCount& count);
 // The same as `tenths` calls of addTenth, in constant time.
 void addTenths(StopwatchCount& count, qint64 tenths);
 
-// "01:02:03:4": hours, minutes and seconds with a "0" before them below 10, the tenths as they are.
+// "01:02:03:4".
 QString stopwatchText(const StopwatchCount& count);

@@ -1,6 +1,6 @@
 #include "Unit3.h"
 
-#include "framework/IniFile.h"
+#include "framework/settings/IniFile.h"
 #include "shell/Unit1.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "StopwatchCount.h"
-#include "framework/Form.h"
+#include "framework/windows/Form.h"
 #include "ui_Unit3.h"
 
 // The stopwatch: hours, minutes, seconds and tenths of real time, kept through a restart. Timer1 runs while

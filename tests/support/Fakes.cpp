@@ -1,6 +1,6 @@
 #include "Fakes.h"
 
-#include "framework/Application.h"
+#include "framework/app/Application.h"
 
 #include <QTimer>
 
@@ -46,7 +46,7 @@ void FakeMediaPlayer::open() {
     opened << fileName;
 }
 
-Fakes::Fakes() {
+Fakes::Fakes(SettingsPlace place) : folder(place) {
     auto* application = vt::Application::instance();
     application->setErrorReport(&report);
     if (application->loopEndRequested()) {
@@ -57,9 +57,7 @@ Fakes::Fakes() {
     }
 }
 
-Fakes::~Fakes() {
-    vt::Application::instance()->setErrorReport(nullptr);
-}
+Fakes::~Fakes() { vt::Application::instance()->setErrorReport(nullptr); }
 
 void settle() {
     for (int i = 0; i < 3; ++i)

@@ -2,10 +2,10 @@
 
 #include "FakeClock.h"
 #include "Printers.h"
-#include "framework/ErrorReport.h"
-#include "framework/Failure.h"
-#include "framework/Services.h"
+#include "framework/app/ErrorReport.h"
+#include "framework/core/Failure.h"
 #include "framework/platform/DiskFileStore.h"
+#include "framework/services/Services.h"
 
 #include <QSet>
 #include <QStringList>
@@ -55,13 +55,20 @@ struct FakeDesktopOpen : vt::DesktopOpen {
     void open(const QString& path) override { opened << path; }
 };
 
-// A portable program folder, or with `settings` set, an installed copy's data folder and the settings
-// file elsewhere.
+// Where a copy keeps its settings file: beside its data files (a portable program folder) or, as an
+// installed copy does, in the user's config folder.
+enum class SettingsPlace { ProgramFolder, UserConfigFolder };
+
 struct TemporaryProgramFolder : vt::ProgramFolder {
+    explicit TemporaryProgramFolder(SettingsPlace place = SettingsPlace::ProgramFolder) : place(place) {}
     QTemporaryDir dir;
-    QString settings;
+    QTemporaryDir configHome;
+    SettingsPlace place;
     QString path() const override { return dir.path() + '/'; }
-    QString settingsFile() const override { return settings.isEmpty() ? file("config.ini") : settings; }
+    QString settingsFile() const override {
+        return place == SettingsPlace::ProgramFolder ? file("config.ini")
+                                                     : configHome.filePath("vantorel/config.ini");
+    }
     QString executable() const override { return file("vantorel"); }
 };
 
@@ -75,11 +82,11 @@ struct Fakes {
     vt::LinearRandom random;
     TemporaryProgramFolder folder;
     vt::DiskFileStore disk; // the real file layer, in the temporary program folder
-    vt::Settings settings{folder, disk};
+    vt::Settings settings{folder.settingsFile(), disk};
     vt::Services services{boxes, dialogs, player, desktop, clock, random, folder, settings};
     vt::ErrorReport report{boxes, QStringLiteral("Vantorel")};
 
-    Fakes();
+    explicit Fakes(SettingsPlace place = SettingsPlace::ProgramFolder);
     ~Fakes();
 };
 

@@ -1,7 +1,7 @@
 #include "WindowsFixture.h"
 
 #include "artwork/ClockArt.h"
-#include "artwork/ProgramFiles.h"
+#include "assets/ProgramFiles.h"
 
 #include <QFile>
 

@@ -11,6 +11,7 @@
 // The eight windows made on fake services, with the clock's pictures in the program folder.
 class WindowsFixture : public ::testing::Test {
 protected:
+    explicit WindowsFixture(SettingsPlace place = SettingsPlace::ProgramFolder) : fakes(place) {}
     void SetUp() override;
     void TearDown() override;
 

@@ -1,6 +1,6 @@
 #include "Image.h"
 
-#include "framework/Failure.h"
+#include "framework/core/Failure.h"
 
 #include <QFileInfo>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/FontValue.h"
+#include "framework/style/FontValue.h"
 
 #include <QLabel>
 

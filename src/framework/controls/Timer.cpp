@@ -1,6 +1,6 @@
 #include "Timer.h"
 
-#include "framework/Clock.h"
+#include "framework/services/Clock.h"
 
 namespace vt {
 
@@ -25,8 +25,7 @@ void Timer::setInterval(int ms) {
 }
 
 void Timer::setActive(bool on) {
-    if (on == active)
-        return;
+    if (on == active) return;
     active = on;
     arm();
 }
@@ -42,8 +41,7 @@ void Timer::halt() {
 }
 
 void Timer::arm() {
-    if (!backend)
-        return;
+    if (!backend) return;
     if (!active || halted || intervalMs <= 0) {
         backend->stop();
         return;
@@ -57,8 +55,7 @@ void Timer::arm() {
 }
 
 void Timer::fire() {
-    if (aligned)
-        arm();
+    if (aligned) arm();
     emit timeout();
 }
 

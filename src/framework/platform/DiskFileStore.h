@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/FileStore.h"
+#include "framework/settings/FileStore.h"
 
 namespace vt {
 

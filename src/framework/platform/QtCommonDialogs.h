@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/CommonDialogs.h"
+#include "framework/services/CommonDialogs.h"
 
 namespace vt {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/DesktopOpen.h"
+#include "framework/services/DesktopOpen.h"
 
 namespace vt {
 

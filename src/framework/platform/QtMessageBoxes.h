@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/MessageBoxes.h"
+#include "framework/services/MessageBoxes.h"
 
 namespace vt {
 

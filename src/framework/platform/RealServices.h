@@ -1,13 +1,13 @@
 #pragma once
 
 #include "DiskFileStore.h"
-#include "ExecutableFolder.h"
+#include "DiskProgramFolder.h"
 #include "QtCommonDialogs.h"
 #include "QtDesktopOpen.h"
 #include "QtMessageBoxes.h"
 #include "SdlMediaPlayer.h"
 #include "SystemClock.h"
-#include "framework/Services.h"
+#include "framework/services/Services.h"
 
 namespace vt {
 
@@ -19,9 +19,9 @@ struct RealServices {
     QtDesktopOpen desktop;
     SystemClock clock;
     LinearRandom random;
-    ExecutableFolder folder;
+    DiskProgramFolder folder;
     DiskFileStore disk;
-    Settings settings{folder, disk};
+    Settings settings{folder.settingsFile(), disk};
     Services services{boxes, dialogs, player, desktop, clock, random, folder, settings};
 };
 

@@ -1,6 +1,6 @@
-#include "framework/platform/SdlMediaPlayer.h"
+#include "SdlMediaPlayer.h"
 
-#include "framework/Failure.h"
+#include "framework/core/Failure.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -38,9 +38,7 @@ bool hasMidiHeader(SDL_RWops* file) {
     return SDL_RWread(file, magic, 1, 4) == 4 && std::memcmp(magic, "MThd", 4) == 0;
 }
 
-QString mixerError() {
-    return QString::fromUtf8(Mix_GetError());
-}
+QString mixerError() { return QString::fromUtf8(Mix_GetError()); }
 
 Failure cannotOpen(const QString& path, const QString& reason) {
     return Failure(QStringLiteral("Impossible d'ouvrir le fichier son %1 : %2").arg(path, reason));
@@ -52,13 +50,9 @@ Failure noOutput(const QString& path) {
 
 } // namespace
 
-SdlMediaPlayer::~SdlMediaPlayer() {
-    close();
-}
+SdlMediaPlayer::~SdlMediaPlayer() { close(); }
 
-void SdlMediaPlayer::setFileName(const QString& path) {
-    fileName = path;
-}
+void SdlMediaPlayer::setFileName(const QString& path) { fileName = path; }
 
 void SdlMediaPlayer::open() {
     close();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/MediaPlayer.h"
+#include "framework/services/MediaPlayer.h"
 
 #include <QObject>
 #include <QString>

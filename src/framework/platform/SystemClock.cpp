@@ -14,7 +14,7 @@ class QtTimerBackend : public TimerBackend {
 public:
     explicit QtTimerBackend(std::function<void()> onTimeout) {
         timer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer, &QTimer::timeout, std::move(onTimeout));
+        QObject::connect(&timer, &QTimer::timeout, &timer, std::move(onTimeout));
     }
     void start(int intervalMs, bool repeat) override {
         timer.setSingleShot(!repeat);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/Clock.h"
+#include "framework/services/Clock.h"
 
 #include <optional>
 

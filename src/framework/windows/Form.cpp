@@ -1,9 +1,9 @@
 #include "Form.h"
 
-#include "Application.h"
-#include "Failure.h"
-#include "controls/Label.h"
-#include "controls/Timer.h"
+#include "framework/app/Application.h"
+#include "framework/controls/Label.h"
+#include "framework/controls/Timer.h"
+#include "framework/core/Failure.h"
 
 #include <QCloseEvent>
 #include <QLayout>
@@ -12,13 +12,9 @@
 
 namespace vt {
 
-Form::Form(Services& services) : services(services) {
-    Application::instance()->registerForm(this);
-}
+Form::Form(Services& services) : services(services) { Application::instance()->registerForm(this); }
 
-Form::~Form() {
-    Application::instance()->unregisterForm(this);
-}
+Form::~Form() { Application::instance()->unregisterForm(this); }
 
 void Form::loaded() {
     if (QWidget* menu = menuWidget()) resize(width(), height() + menu->sizeHint().height());
@@ -38,9 +34,7 @@ void Form::haltTimers() {
         timer->halt();
 }
 
-void Form::runDestroyHandler() {
-    runHandler("OnDestroy");
-}
+void Form::runDestroyHandler() { runHandler("OnDestroy"); }
 
 bool Form::handlesEvent(const char* event) const {
     const QByteArray name = property(event).toString().toLatin1();

@@ -1,4 +1,4 @@
-#include "ClockFace.h"
+#include "ClockHands.h"
 
 #include "framework/controls/Image.h"
 

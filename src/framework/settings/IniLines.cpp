@@ -1,4 +1,4 @@
-#include "IniLayout.h"
+#include "IniLines.h"
 
 #include "IniValue.h"
 
@@ -39,7 +39,7 @@ QString replacedLine(QStringView line, const QString& value) {
 
 } // namespace
 
-IniLayout::IniLayout(const QString& fileText) : text(fileText) {
+IniLines::IniLines(const QString& fileText) : text(fileText) {
     qsizetype current = -1;
     bool newlineKnown = false;
     for (qsizetype start = 0; start < text.size();) {
@@ -58,7 +58,7 @@ IniLayout::IniLayout(const QString& fileText) : text(fileText) {
     }
 }
 
-void IniLayout::index(qsizetype line, qsizetype& current) {
+void IniLines::index(qsizetype line, qsizetype& current) {
     const QStringView content = trimIniBlanks(lineText(line));
     if (content.isEmpty()) return;
     const qsizetype close = content.indexOf(u']');
@@ -81,7 +81,7 @@ void IniLayout::index(qsizetype line, qsizetype& current) {
     if (current >= 0) sectionLastFilled[current] = line;
 }
 
-std::optional<qsizetype> IniLayout::keyLine(const QString& section, const QString& key) const {
+std::optional<qsizetype> IniLines::keyLine(const QString& section, const QString& key) const {
     const auto found = sectionByName.constFind(foldIniName(section));
     if (found == sectionByName.constEnd()) return std::nullopt;
     const auto line = keyByName.constFind({*found, foldIniName(key)});
@@ -89,14 +89,14 @@ std::optional<qsizetype> IniLayout::keyLine(const QString& section, const QStrin
     return *line;
 }
 
-std::optional<QStringView> IniLayout::rawValue(const QString& section, const QString& key) const {
+std::optional<QStringView> IniLines::rawValue(const QString& section, const QString& key) const {
     const auto line = keyLine(section, key);
     if (!line) return std::nullopt;
     const QStringView content = lineText(*line);
     return content.sliced(content.indexOf(u'=') + 1);
 }
 
-QString IniLayout::withEntries(const std::vector<Entry>& entries) const {
+QString IniLines::withEntries(const std::vector<Entry>& entries) const {
     QHash<qsizetype, QString> replaced;
     QHash<qsizetype, QStringList> added;
     std::vector<std::pair<QString, QStringList>> newSections;

@@ -1,8 +1,8 @@
 #include "Application.h"
 
 #include "ErrorReport.h"
-#include "Failure.h"
-#include "Form.h"
+#include "framework/core/Failure.h"
+#include "framework/windows/Form.h"
 
 #include <QLibraryInfo>
 #include <QSocketNotifier>
@@ -30,11 +30,6 @@ void writeSignalByte(int) {
 }
 
 } // namespace
-
-QString messageOf(const std::exception& e) {
-    if (const auto* failure = dynamic_cast<const Failure*>(&e)) return failure->message();
-    return QString::fromLocal8Bit(e.what());
-}
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     if (displayProbe) {

@@ -1,4 +1,4 @@
-#include "artwork/HelpDocument.h"
+#include "HelpDocument.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "artwork/Sounds.h"
+#include "Sounds.h"
 
 #include <QDataStream>
 #include <QIODevice>
@@ -75,9 +75,7 @@ std::vector<std::int16_t> finish(std::vector<double> sound) {
     return samples;
 }
 
-std::vector<double> silence(double seconds) {
-    return std::vector<double>(std::size_t(seconds * SampleRate));
-}
+std::vector<double> silence(double seconds) { return std::vector<double>(std::size_t(seconds * SampleRate)); }
 
 } // namespace
 

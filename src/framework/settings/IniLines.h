@@ -13,7 +13,7 @@ namespace vt {
 // The lines of a settings file and where its sections and keys are, so that new values can be put
 // in place while every other line stays as it was. For a duplicated section or key the first one
 // counts; later ones are kept as plain text.
-class IniLayout {
+class IniLines {
 public:
     struct Entry {
         QString section;
@@ -21,7 +21,7 @@ public:
         QString value;
     };
 
-    explicit IniLayout(const QString& fileText = QString());
+    explicit IniLines(const QString& fileText = QString());
 
     // The text after the "=" of the key, as it stands in the file.
     std::optional<QStringView> rawValue(const QString& section, const QString& key) const;

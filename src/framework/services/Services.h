@@ -7,7 +7,7 @@
 #include "MessageBoxes.h"
 #include "ProgramFolder.h"
 #include "Random.h"
-#include "Settings.h"
+#include "framework/settings/Settings.h"
 
 namespace vt {
 

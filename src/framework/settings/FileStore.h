@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Failure.h"
+#include "framework/core/Failure.h"
 
 #include <QByteArray>
 #include <QString>

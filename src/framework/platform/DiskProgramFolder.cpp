@@ -1,4 +1,4 @@
-#include "ExecutableFolder.h"
+#include "DiskProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,8 +9,8 @@
 
 namespace vt {
 
-ProgramLayout chooseLayout(const QString& executableFolder, bool dataBeside, bool writable,
-                           const QString& configHome, const QString& home) {
+ProgramPaths choosePaths(const QString& executableFolder, bool dataBeside, bool writable,
+                         const QString& configHome, const QString& home) {
     const QString beside = QDir::cleanPath(executableFolder) + '/';
     if (dataBeside && writable) return {beside, beside + QStringLiteral("config.ini")};
     const QString config = QDir::isAbsolutePath(configHome) ? configHome : home + QStringLiteral("/.config");
@@ -19,7 +19,7 @@ ProgramLayout chooseLayout(const QString& executableFolder, bool dataBeside, boo
             QDir::cleanPath(config + QStringLiteral("/vantorel/config.ini"))};
 }
 
-ProgramLayout findLayout(const QString& executableFolder, const QString& configHome, const QString& home) {
+ProgramPaths findPaths(const QString& executableFolder, const QString& configHome, const QString& home) {
     const QDir folder(executableFolder);
     bool dataBeside = false;
     for (const char* name :
@@ -28,13 +28,13 @@ ProgramLayout findLayout(const QString& executableFolder, const QString& configH
     // Asked of the system rather than read from the permission bits, which say nothing of a read-only disk.
     const bool writable =
         ::faccessat(AT_FDCWD, QFile::encodeName(executableFolder).constData(), W_OK | X_OK, AT_EACCESS) == 0;
-    return chooseLayout(executableFolder, dataBeside, writable, configHome, home);
+    return choosePaths(executableFolder, dataBeside, writable, configHome, home);
 }
 
-ExecutableFolder::ExecutableFolder()
-    : layout(findLayout(QCoreApplication::applicationDirPath(), qEnvironmentVariable("XDG_CONFIG_HOME"),
-                        QDir::homePath())) {}
+DiskProgramFolder::DiskProgramFolder()
+    : paths(findPaths(QCoreApplication::applicationDirPath(), qEnvironmentVariable("XDG_CONFIG_HOME"),
+                      QDir::homePath())) {}
 
-QString ExecutableFolder::executable() const { return QCoreApplication::applicationFilePath(); }
+QString DiskProgramFolder::executable() const { return QCoreApplication::applicationFilePath(); }
 
 } // namespace vt

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Color.h"
-#include "FontValue.h"
+#include "framework/style/Color.h"
+#include "framework/style/FontValue.h"
 
 #include <QString>
 

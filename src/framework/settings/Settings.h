@@ -2,7 +2,6 @@
 
 #include "FileStore.h"
 #include "IniFile.h"
-#include "ProgramFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,10 +12,10 @@ namespace vt {
 // event that touches it opens it, reads or writes its keys, and commits.
 class Settings : private FileStore {
 public:
-    Settings(ProgramFolder& folder, FileStore& disk) : folder(folder), disk(disk) {}
+    Settings(QString path, FileStore& disk) : filePath(std::move(path)), disk(disk) {}
 
-    QString path() const { return folder.settingsFile(); }
-    IniFile open() { return IniFile(path(), *this); }
+    const QString& path() const { return filePath; }
+    IniFile open() { return IniFile(filePath, *this); }
 
     // After a reset this copy of the program writes nothing more: the next one starts from nothing.
     void stopWriting() { writing = false; }
@@ -37,7 +36,7 @@ private:
         QDir().mkdir(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 
-    ProgramFolder& folder;
+    QString filePath;
     FileStore& disk;
     bool writing = true;
 };

@@ -43,13 +43,13 @@ IniFile::IniFile(QString path, FileStore& store) : path(std::move(path)), store(
 void IniFile::load(const QByteArray& bytes) {
     IniText text = decodeIniText(bytes);
     bom = text.bom;
-    layout = IniLayout(text.text);
+    lines = IniLines(text.text);
 }
 
 std::optional<QString> IniFile::find(const QString& section, const QString& key) const {
     const auto written = writeByName.constFind(writeName(section, key));
     if (written != writeByName.constEnd()) return writes[*written].value;
-    if (const auto raw = layout.rawValue(section, key)) return decodeIniString(*raw);
+    if (const auto raw = lines.rawValue(section, key)) return decodeIniString(*raw);
     return std::nullopt;
 }
 
@@ -99,7 +99,7 @@ void IniFile::commit() {
     if (!writes.empty()) {
         // Replacing a file we could not read would lose what it holds.
         if (!readable) throw cannotWrite(path);
-        const QByteArray bytes = encodeIniText({layout.withEntries(writes), bom});
+        const QByteArray bytes = encodeIniText({lines.withEntries(writes), bom});
         store.replace(path, bytes);
         load(bytes);
         writes.clear();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessageBoxes.h"
+#include "framework/services/MessageBoxes.h"
 
 #include <QSet>
 #include <QString>

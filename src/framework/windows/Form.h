@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Services.h"
+#include "framework/services/Services.h"
 
 #include <QMainWindow>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/Services.h"
+#include "framework/services/Services.h"
 
 class QWidget;
 

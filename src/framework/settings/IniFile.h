@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FileStore.h"
-#include "IniLayout.h"
+#include "IniLines.h"
 
 #include <QHash>
 #include <QString>
@@ -41,8 +41,8 @@ private:
     FileStore& store;
     bool readable = true;
     bool bom = false;
-    IniLayout layout;
-    std::vector<IniLayout::Entry> writes;
+    IniLines lines;
+    std::vector<IniLines::Entry> writes;
     QHash<QString, size_t> writeByName;
     QString refusal;
 };

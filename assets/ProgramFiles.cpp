@@ -1,8 +1,8 @@
-#include "artwork/ProgramFiles.h"
+#include "ProgramFiles.h"
 
+#include "HelpDocument.h"
+#include "Sounds.h"
 #include "artwork/ClockArt.h"
-#include "artwork/HelpDocument.h"
-#include "artwork/Sounds.h"
 
 #include <QBuffer>
 #include <QDataStream>

@@ -15,8 +15,8 @@ QFont FontValue::toQFont() const {
 }
 
 FontValue FontValue::fromQFont(const QFont& font, Color color) {
-    return {font.family(), font.pointSize(), color, font.bold(), font.italic(), font.underline(),
-            font.strikeOut()};
+    return {font.family(), font.pointSize(), color,           font.bold(),
+            font.italic(), font.underline(), font.strikeOut()};
 }
 
 void applyFont(QWidget& widget, const FontValue& font) {
