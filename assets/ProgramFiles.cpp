@@ -3,6 +3,7 @@
 #include "HelpDocument.h"
 #include "Sounds.h"
 #include "artwork/ClockArt.h"
+#include "common/DataFiles.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -69,12 +70,12 @@ QString writeProgramFiles(const QString& folder) {
     const QDir dir(folder);
     if (!dir.mkpath(".")) return folder;
     const std::pair<QString, QByteArray> files[] = {
-        {"horloge.ico", icoFile({drawClockIcon(16), drawClockIcon(32), drawClockIcon(48)})},
-        {"Horloge.bmp", bmpFile256(drawClockFace())},
-        {"CLOCHE.BMP", bmpFile256(drawBell())},
-        {"ding.wav", wavFile(synthesiseChime())},
-        {"alarme1.wav", wavFile(synthesiseAlarm())},
-        {"Aidez-moi.doc", helpDocument()},
+        {DataFile::icon, icoFile({drawClockIcon(16), drawClockIcon(32), drawClockIcon(48)})},
+        {DataFile::clockFace, bmpFile256(drawClockFace())},
+        {DataFile::alarmBell, bmpFile256(drawBell())},
+        {DataFile::chime, wavFile(synthesiseChime())},
+        {DataFile::alarmSound, wavFile(synthesiseAlarm())},
+        {DataFile::help, helpDocument()},
     };
     for (const auto& [name, contents] : files) {
         QSaveFile file(dir.filePath(name));

@@ -1,6 +1,7 @@
 // How far behind the real second the main window's time label changes: the real main window on the real
 // services, run from a copy of the program folder (it reads the face and the settings there).
 // usage: second_lag [seconds]   (60 by default)
+#include "common/DataFiles.h"
 #include "framework/app/Application.h"
 #include "framework/app/ErrorReport.h"
 #include "framework/platform/RealServices.h"
@@ -101,7 +102,7 @@ int main(int argc, char** argv) {
     }
     vt::Application application(argc, argv);
     application.useFrenchInterface();
-    vt::RealServices real;
+    vt::RealServices real(DataFile::all);
     vt::ErrorReport report(real.boxes, vt::Application::applicationName());
     application.setErrorReport(&report);
 

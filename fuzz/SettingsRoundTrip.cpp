@@ -1,5 +1,6 @@
 #include "SettingsRoundTrip.h"
 
+#include "common/SettingsKeys.h"
 #include "framework/settings/FileStore.h"
 #include "framework/settings/IniEncoding.h"
 #include "framework/settings/IniFile.h"
@@ -22,30 +23,8 @@ namespace vt::fuzz {
 
 namespace {
 
-enum class Kind { String, Integer, Bool };
-
-struct TableKey {
-    const char* section;
-    const char* key;
-    Kind kind;
-};
-
-// Every key the windows read or write: Unit1, Unit3, Unit5 and Unit8.
-constexpr TableKey table[] = {
-    {"option", "vibreur", Kind::Integer},   {"option", "couleurfond", Kind::Integer},
-    {"option", "cloche", Kind::String},     {"option", "fontname", Kind::String},
-    {"option", "fontcolor", Kind::Integer}, {"option", "fontsize", Kind::Integer},
-    {"alarme", "son", Kind::String},        {"alarme", "fichier", Kind::String},
-    {"alarme", "heure", Kind::Integer},     {"alarme", "minute", Kind::Integer},
-    {"alarme", "active", Kind::Bool},       {"alarme", "sonnerieson", Kind::Bool},
-    {"alarme", "message", Kind::Bool},      {"alarme", "textmessage", Kind::String},
-    {"chrono", "heurepass", Kind::Integer}, {"chrono", "minpass", Kind::Integer},
-    {"chrono", "secpass", Kind::Integer},   {"chrono", "millipass", Kind::Integer},
-    {"chrono", "start", Kind::Bool},        {"rebours", "heure", Kind::Integer},
-    {"rebours", "minute", Kind::Integer},   {"rebours", "seconde", Kind::Integer},
-    {"rebours", "execute", Kind::String},   {"rebours", "activemessage", Kind::Bool},
-    {"rebours", "message", Kind::String},
-};
+// Every key the program reads or writes.
+constexpr auto& table = keys::all;
 
 using Name = std::pair<QString, QString>; // folded section, folded key
 
@@ -508,7 +487,7 @@ std::optional<std::string> settingsRoundTripFault(const QByteArray& bytes) {
     Writes writes;
     bool refused = false;
     for (const size_t index : order) {
-        const TableKey& entry = table[index];
+        const SettingName& entry = table[index];
         const unsigned what = choices.below(16);
         if (what < 5) continue;
         for (int time = 0; time < (what == 15 ? 2 : 1); ++time) {
@@ -520,7 +499,7 @@ std::optional<std::string> settingsRoundTripFault(const QByteArray& bytes) {
                 continue;
             }
             switch (entry.kind) {
-            case Kind::String: {
+            case SettingKind::Text: {
                 const QString value = derivedString(ini.readString(section, key, QString()), bytes, choices);
                 ini.writeString(section, key, value);
                 // A value read from the file may hold a lone CR or a NUL itself.
@@ -530,13 +509,13 @@ std::optional<std::string> settingsRoundTripFault(const QByteArray& bytes) {
                     writes.add(section, key, value, std::nullopt);
                 break;
             }
-            case Kind::Integer: {
+            case SettingKind::Integer: {
                 const qint32 value = derivedInteger(ini.readInteger(section, key, 0), bytes, choices);
                 ini.writeInteger(section, key, value);
                 writes.add(section, key, QString::number(value), value);
                 break;
             }
-            case Kind::Bool: {
+            case SettingKind::Bool: {
                 const bool read = ini.readBool(section, key, false);
                 const bool value = choices.oneIn(3) ? read : choices.oneIn(2) ? !read : choices.oneIn(2);
                 ini.writeBool(section, key, value);
@@ -593,12 +572,12 @@ std::optional<std::string> settingsRoundTripFault(const QByteArray& bytes) {
     const Scan after = scan(newText.text);
     if (auto fault = lineFault(before, after, writes)) return *fault;
 
-    std::vector<KeyLine> keys = before.keys;
-    keys.insert(keys.end(), after.keys.begin(), after.keys.end());
-    for (const TableKey& entry : table)
-        keys.push_back({entry.section, entry.key});
+    std::vector<KeyLine> lines = before.keys;
+    lines.insert(lines.end(), after.keys.begin(), after.keys.end());
+    for (const SettingName& entry : table)
+        lines.push_back({entry.section, entry.key});
     QSet<Name> compared;
-    for (const KeyLine& key : keys) {
+    for (const KeyLine& key : lines) {
         const Name name = nameOf(key.section, key.key);
         if (writes.contains(name) || compared.contains(name)) continue;
         compared.insert(name);

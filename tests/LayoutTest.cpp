@@ -2,6 +2,8 @@
 
 #include "artwork/ClockArt.h"
 #include "assets/ProgramFiles.h"
+#include "common/DataFiles.h"
+#include "common/SettingsKeys.h"
 #include "framework/app/Application.h"
 #include "framework/platform/DiskProgramFolder.h"
 #include "shell/Unit1.h"
@@ -56,7 +58,7 @@ protected:
     QTemporaryDir temporary;
     QString at(const QString& name) const { return temporary.filePath(name); }
     ProgramPaths layoutOf(const QString& folder) const {
-        return findPaths(at(folder), at("cfg"), at("home"));
+        return findPaths(at(folder), DataFile::all, at("cfg"), at("home"));
     }
 };
 
@@ -99,7 +101,7 @@ protected:
 
 TEST_F(SettingsInTheUserConfigFolder, TheFirstWriteMakesTheFoldersForTheUserAlone) {
     IniFile ini = settings.open();
-    ini.writeInteger("option", "vibreur", 3);
+    ini.write(keys::shakeCount, 3);
     ini.commit();
     QFile file(settings.path());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -117,7 +119,7 @@ TEST_F(SettingsInTheUserConfigFolder, AConfigFolderThatCantBeMadeIsTheFileThatCa
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     IniFile ini = settings.open();
-    ini.writeInteger("option", "vibreur", 3);
+    ini.write(keys::shakeCount, 3);
     try {
         ini.commit();
         ADD_FAILURE() << "no failure";

@@ -1,6 +1,7 @@
 #include "Unit8.h"
 
 #include "Unit6.h"
+#include "common/SettingsKeys.h"
 #include "framework/controls/RadioButtons.h"
 #include "shell/Unit1.h"
 
@@ -15,8 +16,8 @@ TForm8::~TForm8() { Form8 = nullptr; }
 void TForm8::FormCreate() {
     vt::setRadioChecked(*RadioButton1, Form1->AlarmPlaysSound);
     const vt::IniFile ini = services.settings.open();
-    CheckBox1->setChecked(ini.readBool("alarme", "message", false));
-    Edit3->setText(ini.readString("alarme", "textmessage", ""));
+    CheckBox1->setChecked(ini.read(keys::alarmShowsMessage));
+    Edit3->setText(ini.read(keys::alarmMessage));
 }
 
 void TForm8::FormShow() {
@@ -33,8 +34,8 @@ void TForm8::FormHide() {
     Form6->setEnabled(true);
     if (Edit3->text().isEmpty()) CheckBox1->setChecked(false);
     vt::IniFile ini = services.settings.open();
-    ini.writeBool("alarme", "message", CheckBox1->isChecked());
-    ini.writeString("alarme", "textmessage", Edit3->text());
+    ini.write(keys::alarmShowsMessage, CheckBox1->isChecked());
+    ini.write(keys::alarmMessage, Edit3->text());
     ini.commit();
 }
 

@@ -1,6 +1,7 @@
 #include "Unit5.h"
 
 #include "Unit4.h"
+#include "common/SettingsKeys.h"
 #include "shell/Unit1.h"
 
 namespace {
@@ -21,12 +22,12 @@ TForm5::~TForm5() { Form5 = nullptr; }
 
 void TForm5::FormCreate() {
     const vt::IniFile ini = services.settings.open();
-    Hours = ini.readInteger("rebours", "heure", 0);
-    Minutes = ini.readInteger("rebours", "minute", 0);
-    Seconds = ini.readInteger("rebours", "seconde", 0);
-    ExecuteFile = ini.readString("rebours", "execute", services.folder.file("alarme1.wav"));
-    CheckBox1->setChecked(ini.readBool("rebours", "activemessage", false));
-    Edit6->setText(ini.readString("rebours", "message", ""));
+    Hours = ini.read(keys::countdownHours);
+    Minutes = ini.read(keys::countdownMinutes);
+    Seconds = ini.read(keys::countdownSeconds);
+    ExecuteFile = ini.read(keys::countdownFile, services.folder.path());
+    CheckBox1->setChecked(ini.read(keys::countdownShowsMessage));
+    Edit6->setText(ini.read(keys::countdownMessage));
     // A countdown left at exit goes on from where it stood.
     if (Hours != 0 || Minutes != 0 || Seconds != 0) startRunning();
     OpenDialog1.initialFolder = services.folder.path();
@@ -50,9 +51,9 @@ void TForm5::FormHide() {
     Form4->setEnabled(true);
     if (Edit6->text().isEmpty()) CheckBox1->setChecked(false);
     vt::IniFile ini = services.settings.open();
-    ini.writeString("rebours", "execute", OpenDialog1.fileName);
-    ini.writeBool("rebours", "activemessage", CheckBox1->isChecked());
-    ini.writeString("rebours", "message", Edit6->text());
+    ini.write(keys::countdownFile, OpenDialog1.fileName);
+    ini.write(keys::countdownShowsMessage, CheckBox1->isChecked());
+    ini.write(keys::countdownMessage, Edit6->text());
     ini.commit();
 }
 

@@ -1,4 +1,5 @@
 #include "WindowSet.h"
+#include "common/DataFiles.h"
 #include "framework/app/Application.h"
 #include "framework/app/ErrorReport.h"
 #include "framework/platform/RealServices.h"
@@ -16,7 +17,7 @@ int main(int argc, char** argv) {
     application.useFrenchInterface();
     application.endLoopOnTerminationSignals();
 
-    vt::RealServices real;
+    vt::RealServices real(DataFile::all);
     vt::ErrorReport report(real.boxes, vt::Application::applicationName());
     application.setErrorReport(&report);
 

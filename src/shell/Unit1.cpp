@@ -5,6 +5,7 @@
 #include "alarm/Unit8.h"
 #include "artwork/ClockArt.h"
 #include "common/ClockHands.h"
+#include "common/SettingsKeys.h"
 #include "common/TimeCrossing.h"
 #include "common/WindowShake.h"
 #include "countdown/Unit4.h"
@@ -38,23 +39,21 @@ void TForm1::FormCreate() {
 void TForm1::readSettings() {
     const vt::IniFile ini = services.settings.open();
     const QString folder = services.folder.path();
-    ShakeCount = ini.readInteger("option", "vibreur", 250);
-    BackColor = ini.readInteger("option", "couleurfond", vt::clBtnFace);
-    ChimeSound = ini.readString("option", "cloche", folder + "ding.wav");
-    AlarmSound = ini.readString("alarme", "son", folder + "alarme1.wav");
-    AlarmFile = ini.readString("alarme", "fichier", folder + "alarme1.wav");
-    AlarmHour = ini.readInteger("alarme", "heure", 0);
-    AlarmMinute = ini.readInteger("alarme", "minute", 0);
-    AlarmOn = ini.readBool("alarme", "active", false);
-    AlarmPlaysSound = ini.readBool("alarme", "sonnerieson", false);
-    // Label1 first: its values are the defaults of the two others.
+    ShakeCount = ini.read(keys::shakeCount);
+    BackColor = ini.read(keys::backColor);
+    ChimeSound = ini.read(keys::chimeSound, folder);
+    AlarmSound = ini.read(keys::alarmSound, folder);
+    AlarmFile = ini.read(keys::alarmFile, folder);
+    AlarmHour = ini.read(keys::alarmHour);
+    AlarmMinute = ini.read(keys::alarmMinute);
+    AlarmOn = ini.read(keys::alarmOn);
+    AlarmPlaysSound = ini.read(keys::alarmPlaysSound);
     for (vt::Label* label : {Label1, Label2, Label3}) {
         vt::FontValue font = label->fontValue();
-        font.family = ini.readString("option", "fontname", Label1->fontValue().family);
+        font.family = ini.read(keys::fontName);
         // A size a font can't have is taken at the nearer bound.
-        font.pointSize =
-            std::clamp(ini.readInteger("option", "fontsize", Label1->fontValue().pointSize), 1, 500);
-        font.color = ini.readInteger("option", "fontcolor", Label1->fontColor());
+        font.pointSize = std::clamp(ini.read(keys::fontSize), 1, 500);
+        font.color = ini.read(keys::fontColor);
         label->setFontValue(font);
     }
 }
@@ -65,26 +64,26 @@ void TForm1::FormDestroy() {
 
 void TForm1::writeSettings() {
     vt::IniFile ini = services.settings.open();
-    ini.writeInteger("option", "vibreur", ShakeCount);
-    ini.writeInteger("option", "couleurfond", BackColor);
-    ini.writeString("option", "cloche", ChimeSound);
-    ini.writeString("alarme", "son", AlarmSound);
-    ini.writeString("alarme", "fichier", AlarmFile);
-    ini.writeInteger("alarme", "heure", AlarmHour);
-    ini.writeInteger("alarme", "minute", AlarmMinute);
-    ini.writeBool("alarme", "active", AlarmOn);
-    ini.writeBool("alarme", "sonnerieson", AlarmPlaysSound);
-    ini.writeInteger("chrono", "heurepass", Form3->Hours);
-    ini.writeInteger("chrono", "minpass", Form3->Minutes);
-    ini.writeInteger("chrono", "secpass", Form3->Seconds);
-    ini.writeInteger("chrono", "millipass", Form3->Tenths);
-    ini.writeInteger("rebours", "heure", Form5->Hours);
-    ini.writeInteger("rebours", "minute", Form5->Minutes);
-    ini.writeInteger("rebours", "seconde", Form5->Seconds);
+    ini.write(keys::shakeCount, ShakeCount);
+    ini.write(keys::backColor, BackColor);
+    ini.write(keys::chimeSound, ChimeSound);
+    ini.write(keys::alarmSound, AlarmSound);
+    ini.write(keys::alarmFile, AlarmFile);
+    ini.write(keys::alarmHour, AlarmHour);
+    ini.write(keys::alarmMinute, AlarmMinute);
+    ini.write(keys::alarmOn, AlarmOn);
+    ini.write(keys::alarmPlaysSound, AlarmPlaysSound);
+    ini.write(keys::stopwatchHours, Form3->Hours);
+    ini.write(keys::stopwatchMinutes, Form3->Minutes);
+    ini.write(keys::stopwatchSeconds, Form3->Seconds);
+    ini.write(keys::stopwatchTenths, Form3->Tenths);
+    ini.write(keys::countdownHours, Form5->Hours);
+    ini.write(keys::countdownMinutes, Form5->Minutes);
+    ini.write(keys::countdownSeconds, Form5->Seconds);
     const vt::FontValue font = Label1->fontValue();
-    ini.writeString("option", "fontname", font.family);
-    ini.writeInteger("option", "fontcolor", font.color);
-    ini.writeInteger("option", "fontsize", font.pointSize);
+    ini.write(keys::fontName, font.family);
+    ini.write(keys::fontColor, font.color);
+    ini.write(keys::fontSize, font.pointSize);
     ini.commit();
 }
 
@@ -114,7 +113,7 @@ std::optional<QString> TForm1::loadBell() {
         return {};
     }
     try {
-        Image2->loadFromFile(services.folder.file("CLOCHE.BMP"));
+        Image2->loadFromFile(services.folder.file(DataFile::alarmBell));
         bellMissing = false;
         return {};
     } catch (const std::exception& failure) {
@@ -165,7 +164,7 @@ void TForm1::ringAlarm(QStringList& failures) {
         if (const std::optional<QString> failure = playSound(AlarmSound)) {
             failures << *failure;
             // A sleeping user is woken by a sound, not by a silent box: the default one, then.
-            const QString fallback = services.folder.file("alarme1.wav");
+            const QString fallback = services.folder.file(DataFile::alarmSound);
             if (AlarmSound != fallback)
                 if (const std::optional<QString> fallbackFailure = playSound(fallback))
                     failures << *fallbackFailure;
@@ -182,7 +181,7 @@ void TForm1::ringAlarm(QStringList& failures) {
 
 void TForm1::redrawFace(QStringList& failures) {
     try {
-        Image1->loadFromFile(services.folder.file("Horloge.bmp"));
+        Image1->loadFromFile(services.folder.file(DataFile::clockFace));
     } catch (const std::exception& failure) {
         // Said once; said again only after the picture has come back and gone again.
         if (!faceMissing) failures << vt::messageOf(failure);
@@ -213,7 +212,7 @@ void TForm1::Remisezro1Click() {
     vt::Application::instance()->endLoopAndRestart();
 }
 
-void TForm1::Aide1Click() { services.desktop.open(services.folder.file("Aidez-moi.doc")); }
+void TForm1::Aide1Click() { services.desktop.open(services.folder.file(DataFile::help)); }
 
 void TForm1::Apropos1Click() {
     services.boxes.show("Programme créé par l'équipe Vantorel\nTéléchargé sur :\nhttps://vantorel.org",

@@ -4,6 +4,7 @@
 #include "alarm/Unit6.h"
 #include "alarm/Unit7.h"
 #include "alarm/Unit8.h"
+#include "common/DataFiles.h"
 #include "countdown/Unit4.h"
 #include "countdown/Unit5.h"
 #include "framework/app/Application.h"
@@ -29,7 +30,7 @@ WindowSet::WindowSet(vt::Services& services) : services(services) {
 WindowSet::~WindowSet() { tearDown(); }
 
 void WindowSet::loadApplicationIcon() {
-    const QString path = services.folder.file(QStringLiteral("horloge.ico"));
+    const QString path = services.folder.file(DataFile::icon);
     QImage image;
     if (!image.load(path)) throw vt::Failure(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path));
     QIcon icon(path);

@@ -1,5 +1,6 @@
 #include "Unit3.h"
 
+#include "common/SettingsKeys.h"
 #include "framework/settings/IniFile.h"
 #include "shell/Unit1.h"
 
@@ -37,11 +38,11 @@ void TForm3::showCount() { Label1->setCaption(stopwatchText(count())); }
 
 void TForm3::FormCreate() {
     const vt::IniFile ini = services.settings.open();
-    Hours = ini.readInteger("chrono", "heurepass", 0);
-    Minutes = ini.readInteger("chrono", "minpass", 0);
-    Seconds = ini.readInteger("chrono", "secpass", 0);
-    Tenths = ini.readInteger("chrono", "millipass", 0);
-    Timer1->setActive(ini.readBool("chrono", "start", false));
+    Hours = ini.read(keys::stopwatchHours);
+    Minutes = ini.read(keys::stopwatchMinutes);
+    Seconds = ini.read(keys::stopwatchSeconds);
+    Tenths = ini.read(keys::stopwatchTenths);
+    Timer1->setActive(ini.read(keys::stopwatchRunning));
     // The time while the program was closed isn't counted: a running stopwatch goes on from now.
     reference = services.clock.elapsedMs();
     showCount();
@@ -49,7 +50,7 @@ void TForm3::FormCreate() {
 
 void TForm3::FormHide() {
     vt::IniFile ini = services.settings.open();
-    ini.writeBool("chrono", "start", Timer1->isActive());
+    ini.write(keys::stopwatchRunning, Timer1->isActive());
     ini.commit();
 }
 

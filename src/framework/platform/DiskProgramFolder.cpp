@@ -19,21 +19,21 @@ ProgramPaths choosePaths(const QString& executableFolder, bool dataBeside, bool 
             QDir::cleanPath(config + QStringLiteral("/vantorel/config.ini"))};
 }
 
-ProgramPaths findPaths(const QString& executableFolder, const QString& configHome, const QString& home) {
+ProgramPaths findPaths(const QString& executableFolder, DataFileNames dataFiles, const QString& configHome,
+                       const QString& home) {
     const QDir folder(executableFolder);
     bool dataBeside = false;
-    for (const char* name :
-         {"horloge.ico", "Horloge.bmp", "CLOCHE.BMP", "ding.wav", "alarme1.wav", "Aidez-moi.doc"})
-        dataBeside = dataBeside || QFile::exists(folder.filePath(QLatin1String(name)));
+    for (const char* name : dataFiles)
+        dataBeside = dataBeside || QFile::exists(folder.filePath(QString::fromUtf8(name)));
     // Asked of the system rather than read from the permission bits, which say nothing of a read-only disk.
     const bool writable =
         ::faccessat(AT_FDCWD, QFile::encodeName(executableFolder).constData(), W_OK | X_OK, AT_EACCESS) == 0;
     return choosePaths(executableFolder, dataBeside, writable, configHome, home);
 }
 
-DiskProgramFolder::DiskProgramFolder()
-    : paths(findPaths(QCoreApplication::applicationDirPath(), qEnvironmentVariable("XDG_CONFIG_HOME"),
-                      QDir::homePath())) {}
+DiskProgramFolder::DiskProgramFolder(DataFileNames dataFiles)
+    : paths(findPaths(QCoreApplication::applicationDirPath(), dataFiles,
+                      qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath())) {}
 
 QString DiskProgramFolder::executable() const { return QCoreApplication::applicationFilePath(); }
 

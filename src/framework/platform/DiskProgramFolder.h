@@ -2,6 +2,8 @@
 
 #include "framework/services/ProgramFolder.h"
 
+#include <span>
+
 namespace vt {
 
 // Where the data files and the settings file of one copy of the program are.
@@ -19,13 +21,17 @@ struct ProgramPaths {
 ProgramPaths choosePaths(const QString& executableFolder, bool dataBeside, bool writable,
                          const QString& configHome, const QString& home);
 
-// The same, with what the disk says of the executable's folder.
-ProgramPaths findPaths(const QString& executableFolder, const QString& configHome, const QString& home);
+// The names of the data files a program folder holds.
+using DataFileNames = std::span<const char* const>;
+
+// The same, with what the disk says of the executable's folder: whether it holds any of `dataFiles`.
+ProgramPaths findPaths(const QString& executableFolder, DataFileNames dataFiles, const QString& configHome,
+                       const QString& home);
 
 // The paths of the running executable, found once at start-up.
 class DiskProgramFolder : public ProgramFolder {
 public:
-    DiskProgramFolder();
+    explicit DiskProgramFolder(DataFileNames dataFiles);
     QString path() const override { return paths.dataFolder; }
     QString settingsFile() const override { return paths.settingsFile; }
     QString executable() const override;

@@ -13,6 +13,8 @@ namespace vt {
 
 // The services of the running program.
 struct RealServices {
+    explicit RealServices(DataFileNames dataFiles) : folder(dataFiles) {}
+
     QtMessageBoxes boxes;
     QtCommonDialogs dialogs;
     SdlMediaPlayer player;

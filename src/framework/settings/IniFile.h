@@ -2,6 +2,7 @@
 
 #include "FileStore.h"
 #include "IniLines.h"
+#include "Setting.h"
 
 #include <QHash>
 #include <QString>
@@ -27,6 +28,18 @@ public:
     void writeString(const QString& section, const QString& key, const QString& value);
     void writeInteger(const QString& section, const QString& key, qint32 value);
     void writeBool(const QString& section, const QString& key, bool value);
+
+    // The same by a key of a table; a path's default file is in `dataFolder`.
+    qint32 read(const IntegerSetting& s) const { return readInteger(s.section, s.key, s.fallback); }
+    bool read(const BoolSetting& s) const { return readBool(s.section, s.key, s.fallback); }
+    QString read(const TextSetting& s) const { return readString(s.section, s.key, s.fallback); }
+    QString read(const PathSetting& s, const QString& dataFolder) const {
+        return readString(s.section, s.key, dataFolder + s.dataFile);
+    }
+    void write(const IntegerSetting& s, qint32 value) { writeInteger(s.section, s.key, value); }
+    void write(const BoolSetting& s, bool value) { writeBool(s.section, s.key, value); }
+    void write(const TextSetting& s, const QString& value) { writeString(s.section, s.key, value); }
+    void write(const PathSetting& s, const QString& value) { writeString(s.section, s.key, value); }
 
     // Writes the collected values, if any. Throws cannotWrite(path) and writes none of them when the
     // file cannot be replaced; throws after writing the others when a write was refused because its

@@ -1,5 +1,8 @@
 #include "Color.h"
 
+#include <QColor>
+#include <QPalette>
+
 namespace vt {
 
 namespace {

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QColor>
-#include <QPalette>
 #include <QtGlobal>
+
+class QColor;
+class QPalette;
 
 namespace vt {
 
