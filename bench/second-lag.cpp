@@ -3,8 +3,9 @@
 // usage: second_lag [seconds]   (60 by default)
 #include "common/DataFiles.h"
 #include "framework/app/Application.h"
-#include "framework/app/ErrorReport.h"
+#include "framework/platform/DisplayProbe.h"
 #include "framework/platform/RealServices.h"
+#include "framework/services/ErrorReport.h"
 #include "shell/Unit1.h"
 #include "shell/WindowSet.h"
 
@@ -34,7 +35,8 @@ std::optional<qint64> secondShown(const QString& caption, const QDateTime& now, 
 // Records, for every change of the time label, how late past its second the text was set and painted.
 class LagRecorder : public QObject {
 public:
-    LagRecorder(const QString& format, int seconds) : format(format), seconds(seconds) {
+    LagRecorder(const QString& format, int seconds, vt::FormRegistry& forms)
+        : format(format), seconds(seconds), forms(forms) {
         Form1->Label1->installEventFilter(this);
         connect(Form1->Timer1, &vt::Timer::timeout, this, &LagRecorder::afterTick);
     }
@@ -47,7 +49,7 @@ protected:
         if (event->type() == QEvent::Paint && painting) {
             painting = false;
             if (warmedUp) paintLags.push_back(QDateTime::currentMSecsSinceEpoch() - shown);
-            if (int(paintLags.size()) >= seconds) vt::Application::instance()->endLoop();
+            if (int(paintLags.size()) >= seconds) forms.endLoop();
         }
         return QObject::eventFilter(watched, event);
     }
@@ -76,6 +78,7 @@ private:
 
     QString format;
     int seconds;
+    vt::FormRegistry& forms;
     QString lastCaption;
     qint64 shown = 0;
     bool painting = false;
@@ -96,21 +99,22 @@ void printSummary(const char* what, std::vector<qint64> lags) {
 
 int main(int argc, char** argv) {
     const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
-    if (const QString missing = vt::Application::missingDisplay(); !missing.isEmpty()) {
-        std::fprintf(stderr, "second_lag: %s\n", qPrintable(missing));
+    vt::DisplayProbe display;
+    if (!display.problem().isEmpty()) {
+        std::fprintf(stderr, "second_lag: %s\n", qPrintable(display.problem()));
         return 2;
     }
     vt::Application application(argc, argv);
+    display.release();
     application.useFrenchInterface();
-    vt::RealServices real(DataFile::all);
-    vt::ErrorReport report(real.boxes, vt::Application::applicationName());
-    application.setErrorReport(&report);
+    vt::RealServices real(DataFile::all, vt::Application::applicationName());
+    application.setErrorReport(&real.report);
 
     WindowSet windows(real.services);
-    LagRecorder recorder(real.clock.longTimeFormat(), seconds);
+    LagRecorder recorder(real.clock.longTimeFormat(), seconds, windows.forms());
     windows.showMainWindow();
     // Ends a run whose label stopped changing.
-    QTimer::singleShot((seconds + 10) * 1000, [] { vt::Application::instance()->endLoop(); });
+    QTimer::singleShot((seconds + 10) * 1000, &application, [&] { windows.forms().endLoop(); });
     vt::Application::exec();
     windows.tearDown();
 

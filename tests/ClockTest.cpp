@@ -4,7 +4,6 @@
 #include "alarm/Unit8.h"
 #include "common/ClockHands.h"
 #include "countdown/Unit4.h"
-#include "framework/app/Application.h"
 #include "options/Unit2.h"
 #include "shell/Unit1.h"
 #include "stopwatch/Unit3.h"
@@ -241,7 +240,7 @@ TEST_F(MainWindow, ResetAnsweredNoChangesNothing) {
     EXPECT_EQ(fakes.boxes.shown.at(0).caption, "Alerte...");
     EXPECT_EQ(fakes.boxes.shown.at(0).flags, 52);
     EXPECT_TRUE(Form1->SaveOnExit);
-    EXPECT_FALSE(vt::Application::instance()->loopEndRequested());
+    EXPECT_FALSE(windows->forms().loopEndRequested());
 }
 
 TEST_F(MainWindow, ResetAnsweredYesDeletesTheSettingsAndStartsANewCopyAfterTheTeardown) {
@@ -251,7 +250,7 @@ TEST_F(MainWindow, ResetAnsweredYesDeletesTheSettingsAndStartsANewCopyAfterTheTe
     fakes.boxes.answers = {vt::Box::AnswerYes};
     Form1->Remisezro1Click();
     EXPECT_FALSE(Form1->SaveOnExit);
-    EXPECT_TRUE(vt::Application::instance()->loopEndRequested());
+    EXPECT_TRUE(windows->forms().loopEndRequested());
     EXPECT_TRUE(fakes.desktop.opened.isEmpty()); // not while this copy still runs
     windows->tearDown();
     EXPECT_FALSE(settings.exists());
@@ -275,9 +274,9 @@ TEST_F(MainWindow, MenuItemsShowTheirWindowsAndQuitEndsTheLoop) {
         item->trigger();
         EXPECT_TRUE(window->isVisible()) << qPrintable(item->text());
     }
-    EXPECT_FALSE(vt::Application::instance()->loopEndRequested());
+    EXPECT_FALSE(windows->forms().loopEndRequested());
     Form1->Quitter1->trigger();
-    EXPECT_TRUE(vt::Application::instance()->loopEndRequested());
+    EXPECT_TRUE(windows->forms().loopEndRequested());
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "support/Fakes.h"
 
-#include "framework/app/Application.h"
+#include "framework/controls/Timer.h"
 #include "framework/windows/Form.h"
 
 #include <gtest/gtest.h>
@@ -11,10 +11,6 @@
 #include <QTimer>
 
 #include <tuple>
-
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/lsan_interface.h>
-#endif
 
 namespace {
 
@@ -59,57 +55,28 @@ TEST(ErrorReport, DoesNotStackTheSameReportWhileItIsOpen) {
     EXPECT_EQ(fakes.boxes.shown.size(), 3u);
 }
 
-TEST(DefaultReport, AFailureInAHandlerEndsItAndTheProgramGoesOn) {
-    Fakes fakes;
-    QPushButton button;
-    int reached = 0;
-    QObject::connect(&button, &QPushButton::clicked, [&] {
-        ++reached;
-        throw vt::Failure("Impossible d'écrire dans /x/config.ini");
-        ++reached; // never
-    });
-#if defined(__SANITIZE_ADDRESS__)
-    // QtWidgets is built without exception cleanup: the failure skips the destructors of the copy of
-    // the mouse event it was routing, a few hundred bytes per failure reported.
-    __lsan::ScopedDisabler qtFramesSkipped;
-#endif
-    QTest::mouseClick(&button, Qt::LeftButton);
-    QTest::mouseClick(&button, Qt::LeftButton);
-    EXPECT_EQ(reached, 2);
-    EXPECT_EQ(fakes.boxes.texts(), QStringList({"Impossible d'écrire dans /x/config.ini.",
-                                                "Impossible d'écrire dans /x/config.ini."}));
-}
-
-TEST(DefaultReport, ANestedLoopGoesOnAfterAFailureInsideIt) {
-    Fakes fakes;
-    QEventLoop nested;
-    int ticks = 0;
-    QTimer failing;
-    QObject::connect(&failing, &QTimer::timeout, [&] {
-        if (++ticks == 3) nested.quit();
-        throw vt::Failure("Erreur");
-    });
-    failing.start(0);
-    nested.exec();
-    EXPECT_EQ(ticks, 3);
-    EXPECT_EQ(fakes.boxes.shown.size(), 3u);
-}
-
-// A window without a description, whose handlers log what they see.
+// A window without a description, whose handlers log what they see; its controls are bound as a
+// description binds them.
 class LoggingForm : public vt::Form {
     Q_OBJECT
 
 public:
-    LoggingForm(vt::Services& services, QString name, QStringList& log) : Form(services), log(log) {
+    LoggingForm(vt::Services& services, vt::FormRegistry& registry, QString name, QStringList& log)
+        : Form(services, registry), log(log) {
         setObjectName(name);
         setProperty("OnCreate", "FormCreate");
         setProperty("OnHide", "FormHide");
         setProperty("OnActivate", "FormActivate");
         setProperty("OnDestroy", "FormDestroy");
-        loaded();
+        button->setObjectName("Button1");
+        button->setProperty("OnClick", "Button1Click");
+        timer->setObjectName("Timer1");
+        timer->setProperty("OnTimer", "Timer1Timer");
     }
-    std::function<void()> onDestroy;
+    std::function<void()> onDestroy, onClick, onTimer;
     bool failOnHide = false;
+    QPushButton* button = new QPushButton(this);
+    vt::Timer* timer = new vt::Timer(this);
 
 public slots:
     void FormCreate() { log << objectName() + " create"; }
@@ -122,6 +89,8 @@ public slots:
         log << objectName() + " destroy";
         if (onDestroy) onDestroy();
     }
+    void Button1Click() { onClick(); }
+    void Timer1Timer() { onTimer(); }
 
 private:
     QStringList& log;
@@ -130,17 +99,74 @@ private:
 struct ThreeForms {
     Fakes fakes;
     QStringList log;
-    std::vector<std::unique_ptr<vt::Form>> forms;
-    LoggingForm* form(int i) const { return static_cast<LoggingForm*>(forms[i].get()); }
+    vt::FormRegistry registry;
+    LoggingForm* forms[3];
+    LoggingForm* form(int i) const { return forms[i]; }
 
     ThreeForms() {
-        for (const char* name : {"A", "B", "C"})
-            forms.push_back(std::make_unique<LoggingForm>(fakes.services, name, log));
-    }
-    ~ThreeForms() {
-        if (!forms.empty()) vt::Application::instance()->tearDown(forms);
+        int i = 0;
+        for (const char* name : {"A", "B", "C"}) {
+            forms[i] = &registry.add(std::make_unique<LoggingForm>(fakes.services, registry, name, log));
+            forms[i++]->finishLoading();
+        }
     }
 };
+
+TEST(BoundHandlers, AFailureEndsTheHandlerAndIsReportedWhileTheProgramGoesOn) {
+    ThreeForms three;
+    int reached = 0;
+    three.form(0)->onClick = [&] {
+        ++reached;
+        throw vt::Failure("Impossible d'écrire dans /x/config.ini");
+    };
+    QTest::mouseClick(three.form(0)->button, Qt::LeftButton);
+    QTest::mouseClick(three.form(0)->button, Qt::LeftButton);
+    EXPECT_EQ(reached, 2);
+    EXPECT_EQ(three.fakes.boxes.texts(), QStringList({"Impossible d'écrire dans /x/config.ini.",
+                                                      "Impossible d'écrire dans /x/config.ini."}));
+
+    // Whatever is thrown stops at the handler, a timer's too.
+    three.form(0)->onTimer = [] { throw 42; };
+    three.form(0)->timer->setActive(true);
+    three.fakes.clock.advance(1000);
+    EXPECT_EQ(three.fakes.boxes.texts().last(), "Erreur inattendue.");
+}
+
+TEST(BoundHandlers, ANestedLoopGoesOnAfterAFailureInsideIt) {
+    ThreeForms three;
+    int clicks = 0;
+    three.form(1)->onClick = [&] {
+        ++clicks;
+        throw vt::Failure("Erreur");
+    };
+    QEventLoop nested;
+    QTimer clicker;
+    QObject::connect(&clicker, &QTimer::timeout, &nested, [&] {
+        if (clicks == 3)
+            nested.quit();
+        else
+            three.form(1)->button->click();
+    });
+    clicker.start(0);
+    nested.exec();
+    EXPECT_EQ(clicks, 3);
+    EXPECT_EQ(three.fakes.boxes.shown.size(), 3u);
+}
+
+TEST(BoundHandlers, ABindingToAMissingHandlerOrEventIsReportedAtLoading) {
+    Fakes fakes;
+    QStringList log;
+    vt::FormRegistry registry;
+    auto& form = registry.add(std::make_unique<LoggingForm>(fakes.services, registry, "D", log));
+    form.setProperty("OnShow", "FormShw");
+    form.button->setProperty("OnClick", "Button1Clik");
+    form.timer->setProperty("OnClick", "Timer1Timer");
+    form.finishLoading();
+    EXPECT_EQ(fakes.boxes.texts(),
+              QStringList({"D n'a pas de gestionnaire FormShw.", "D n'a pas de gestionnaire Button1Clik.",
+                           "Timer1 de D n'a pas d'événement OnClick."}));
+    EXPECT_EQ(log, QStringList({"D create"}));
+}
 
 TEST(Teardown, HidesAndDestroysFromTheLastWindowToTheFirst) {
     ThreeForms three;
@@ -153,12 +179,12 @@ TEST(Teardown, HidesAndDestroysFromTheLastWindowToTheFirst) {
     settle();
     three.log.clear();
 
-    vt::Application::instance()->tearDown(three.forms);
+    three.registry.tearDown();
 
     EXPECT_EQ(three.log, QStringList({"C destroy", "B hide", "B destroy", "A hide", "A destroy"}));
     EXPECT_EQ(seenByMain, "B");
     EXPECT_EQ(three.fakes.boxes.texts(), QStringList({"Échec en cachant B."}));
-    EXPECT_TRUE(three.forms.empty());
+    EXPECT_EQ(three.registry.mainForm(), nullptr);
 }
 
 TEST(Activation, TheMainWindowIsActivatedWhenFirstShown) {
@@ -176,7 +202,7 @@ TEST(Activation, HidingTheActiveWindowActivatesTheMostRecentVisibleEnabledOne) {
     settle();
     for (vt::Form* form : {b, c}) {
         form->show();
-        vt::Application::instance()->activate(form);
+        three.registry.activate(form);
         settle();
     }
     ASSERT_TRUE(c->isActiveWindow());
@@ -194,7 +220,7 @@ TEST(Activation, HidingAnInactiveWindowChangesNothing) {
     three.form(0)->show();
     three.form(1)->show();
     settle();
-    vt::Application::instance()->activate(three.form(0));
+    three.registry.activate(three.form(0));
     settle();
     three.log.clear();
     three.form(1)->hide();
@@ -209,11 +235,11 @@ TEST(CloseBox, HidesASecondaryWindowAndEndsTheLoopForTheMainOne) {
     three.form(1)->close();
     EXPECT_FALSE(three.form(1)->isVisible());
     EXPECT_TRUE(three.log.contains("B hide"));
-    EXPECT_FALSE(vt::Application::instance()->loopEndRequested());
+    EXPECT_FALSE(three.registry.loopEndRequested());
 
     three.form(0)->close();
     EXPECT_TRUE(three.form(0)->isVisible()); // hidden by the teardown, not by the close
-    EXPECT_TRUE(vt::Application::instance()->loopEndRequested());
+    EXPECT_TRUE(three.registry.loopEndRequested());
 }
 
 } // namespace

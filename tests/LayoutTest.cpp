@@ -4,7 +4,6 @@
 #include "assets/ProgramFiles.h"
 #include "common/DataFiles.h"
 #include "common/SettingsKeys.h"
-#include "framework/app/Application.h"
 #include "framework/platform/DiskProgramFolder.h"
 #include "shell/Unit1.h"
 

@@ -1,6 +1,5 @@
 #include "support/WindowsFixture.h"
 
-#include "framework/app/Application.h"
 #include "options/Unit2.h"
 #include "shell/Unit1.h"
 
@@ -19,7 +18,7 @@ protected:
     }
     // The main window takes the committed font and background when it becomes active again.
     void backToMainWindow() {
-        vt::Application::instance()->activate(Form1);
+        windows->forms().activate(Form1);
         settle();
     }
     const vt::FontValue serifRed{"Liberation Serif", 14, 0x0000FF, true, false, true, false};
@@ -127,7 +126,7 @@ TEST_F(Options, ACommittedFontColourBecomesTheThemeColour) {
     Form2->Button1->click();
     backToMainWindow();
     open();
-    vt::Application::instance()->activate(Form2);
+    windows->forms().activate(Form2);
     settle();
     for (vt::Label* label : {Form2->Label1, Form2->Label3, Form2->Label5})
         EXPECT_EQ(label->fontColor(), 0x0000FF);

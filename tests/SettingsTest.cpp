@@ -2,7 +2,6 @@
 
 #include "alarm/Unit8.h"
 #include "countdown/Unit5.h"
-#include "framework/app/Application.h"
 #include "shell/Unit1.h"
 #include "stopwatch/Unit3.h"
 

@@ -6,13 +6,9 @@
 #include "framework/controls/RadioButtons.h"
 #include "shell/Unit1.h"
 
-TForm6::TForm6(vt::Services& services) : Form(services) {
-    Form6 = this;
+TForm6::TForm6(vt::Services& services, vt::FormRegistry& registry) : Form(services, registry) {
     setupUi(this);
-    loaded();
 }
-
-TForm6::~TForm6() { Form6 = nullptr; }
 
 void TForm6::FormCreate() { vt::setRadioChecked(*RadioButton1, Form1->AlarmOn); }
 

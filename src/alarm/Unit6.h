@@ -8,8 +8,7 @@ class TForm6 : public vt::Form, public Ui::TForm6 {
     Q_OBJECT
 
 public:
-    explicit TForm6(vt::Services& services);
-    ~TForm6() override;
+    TForm6(vt::Services& services, vt::FormRegistry& registry);
 
 public slots:
     void FormCreate();

@@ -5,13 +5,9 @@
 #include "framework/controls/RadioButtons.h"
 #include "shell/Unit1.h"
 
-TForm7::TForm7(vt::Services& services) : Form(services) {
-    Form7 = this;
+TForm7::TForm7(vt::Services& services, vt::FormRegistry& registry) : Form(services, registry) {
     setupUi(this);
-    loaded();
 }
-
-TForm7::~TForm7() { Form7 = nullptr; }
 
 void TForm7::FormCreate() {
     Hour = Form1->AlarmHour;
@@ -19,15 +15,12 @@ void TForm7::FormCreate() {
 }
 
 void TForm7::FormShow() {
-    Form6->setEnabled(false);
     Hour = Form1->AlarmHour;
     Minute = Form1->AlarmMinute;
     // Show the time "OK" would store, not the one left from the last showing.
     UpDown1->setPosition(Minute);
     Label1->setCaption(alarmTimeText(Hour, Minute));
 }
-
-void TForm7::FormHide() { Form6->setEnabled(true); }
 
 void TForm7::FormActivate() { Label1->setFontColor(Form1->Label1->fontColor()); }
 

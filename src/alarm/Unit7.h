@@ -8,8 +8,7 @@ class TForm7 : public vt::Form, public Ui::TForm7 {
     Q_OBJECT
 
 public:
-    explicit TForm7(vt::Services& services);
-    ~TForm7() override;
+    TForm7(vt::Services& services, vt::FormRegistry& registry);
 
     qint32 Minute = 0;
     qint32 Hour = 0;
@@ -17,7 +16,6 @@ public:
 public slots:
     void FormCreate();
     void FormShow();
-    void FormHide();
     void FormActivate();
     void UpDown1Click();
     void Button1Click();

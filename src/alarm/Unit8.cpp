@@ -5,13 +5,9 @@
 #include "framework/controls/RadioButtons.h"
 #include "shell/Unit1.h"
 
-TForm8::TForm8(vt::Services& services) : Form(services) {
-    Form8 = this;
+TForm8::TForm8(vt::Services& services, vt::FormRegistry& registry) : Form(services, registry) {
     setupUi(this);
-    loaded();
 }
-
-TForm8::~TForm8() { Form8 = nullptr; }
 
 void TForm8::FormCreate() {
     vt::setRadioChecked(*RadioButton1, Form1->AlarmPlaysSound);
@@ -27,11 +23,9 @@ void TForm8::FormShow() {
     OpenDialog1.initialFolder = OpenDialog2.initialFolder = services.folder.path();
     OpenDialog1.fileName = Form1->AlarmSound;
     OpenDialog2.fileName = Form1->AlarmFile;
-    Form6->setEnabled(false);
 }
 
 void TForm8::FormHide() {
-    Form6->setEnabled(true);
     if (Edit3->text().isEmpty()) CheckBox1->setChecked(false);
     vt::IniFile ini = services.settings.open();
     ini.write(keys::alarmShowsMessage, CheckBox1->isChecked());

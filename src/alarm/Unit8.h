@@ -9,8 +9,7 @@ class TForm8 : public vt::Form, public Ui::TForm8 {
     Q_OBJECT
 
 public:
-    explicit TForm8(vt::Services& services);
-    ~TForm8() override;
+    TForm8(vt::Services& services, vt::FormRegistry& registry);
 
     vt::OpenFileRequest OpenDialog1{
         QStringLiteral("Sons (*.wav, *.mp3, *.mid); |*.wav; *.mp3;*.mid"), {}, {}};

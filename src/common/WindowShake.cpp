@@ -1,22 +1,12 @@
 #include "WindowShake.h"
 
-#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
-#include <xcb/xcb.h>
 
 namespace {
-
 constexpr int maxSteps = 1000;
-
-// Each move goes to the window system at once, so the walk is seen.
-void flushMoves() {
-    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 && x11->connection()) xcb_flush(x11->connection());
-}
-
 } // namespace
 
 void shakeWindow(QWidget& window, int steps, vt::Services& services) {
@@ -34,6 +24,7 @@ void shakeWindow(QWidget& window, int steps, vt::Services& services) {
         window.move(left, top);
         left = std::clamp(left + c - d, area.left(), maxLeft);
         window.move(left, top);
-        flushMoves();
+        // Each move goes to the screen at once, so the walk is seen.
+        services.windowSystem.flush();
     }
 }

@@ -35,13 +35,9 @@ bool takeOneSecond(TForm5& countdown) {
 
 } // namespace
 
-TForm4::TForm4(vt::Services& services) : Form(services) {
-    Form4 = this;
+TForm4::TForm4(vt::Services& services, vt::FormRegistry& registry) : Form(services, registry) {
     setupUi(this);
-    loaded();
 }
-
-TForm4::~TForm4() { Form4 = nullptr; }
 
 void TForm4::countFromNow() {
     countedUntilMs = services.clock.elapsedMs();

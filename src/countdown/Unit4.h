@@ -9,8 +9,7 @@ class TForm4 : public vt::Form, public Ui::TForm4 {
     Q_OBJECT
 
 public:
-    explicit TForm4(vt::Services& services);
-    ~TForm4() override;
+    TForm4(vt::Services& services, vt::FormRegistry& registry);
 
     qint32 LastAnswer = 0;
 

@@ -12,13 +12,9 @@ void showPosition(QLineEdit& edit, const vt::UpDown& upDown) {
 
 } // namespace
 
-TForm5::TForm5(vt::Services& services) : Form(services) {
-    Form5 = this;
+TForm5::TForm5(vt::Services& services, vt::FormRegistry& registry) : Form(services, registry) {
     setupUi(this);
-    loaded();
 }
-
-TForm5::~TForm5() { Form5 = nullptr; }
 
 void TForm5::FormCreate() {
     const vt::IniFile ini = services.settings.open();
@@ -44,11 +40,9 @@ void TForm5::FormShow() {
     Running = false;
     Days = Hours = Minutes = Seconds = 0;
     Form4->Label1->setCaption(QStringLiteral("00:00:00"));
-    Form4->setEnabled(false);
 }
 
 void TForm5::FormHide() {
-    Form4->setEnabled(true);
     if (Edit6->text().isEmpty()) CheckBox1->setChecked(false);
     vt::IniFile ini = services.settings.open();
     ini.write(keys::countdownFile, OpenDialog1.fileName);

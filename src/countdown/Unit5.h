@@ -9,8 +9,7 @@ class TForm5 : public vt::Form, public Ui::TForm5 {
     Q_OBJECT
 
 public:
-    explicit TForm5(vt::Services& services);
-    ~TForm5() override;
+    TForm5(vt::Services& services, vt::FormRegistry& registry);
 
     qint32 Days = 0;
     qint32 Hours = 0; // the days included

@@ -3,13 +3,9 @@
 #include "common/WindowShake.h"
 #include "shell/Unit1.h"
 
-TForm2::TForm2(vt::Services& services) : Form(services) {
-    Form2 = this;
+TForm2::TForm2(vt::Services& services, vt::FormRegistry& registry) : Form(services, registry) {
     setupUi(this);
-    loaded();
 }
-
-TForm2::~TForm2() { Form2 = nullptr; }
 
 void TForm2::FormShow() {
     Edit1->setText(Form1->ChimeSound);
@@ -19,10 +15,7 @@ void TForm2::FormShow() {
     OpenDialog1.fileName = Form1->ChimeSound;
     OpenDialog1.initialFolder = services.folder.path();
     Label4->setCaption(QString::number(TrackBar1->value()));
-    Form1->setEnabled(false);
 }
-
-void TForm2::FormHide() { Form1->setEnabled(true); }
 
 void TForm2::FormActivate() {
     for (vt::Label* label : {Label1, Label2, Label3, Label4, Label5})

@@ -10,8 +10,7 @@ class TForm2 : public vt::Form, public Ui::TForm2 {
     Q_OBJECT
 
 public:
-    explicit TForm2(vt::Services& services);
-    ~TForm2() override;
+    TForm2(vt::Services& services, vt::FormRegistry& registry);
 
     vt::FontValue FontDialog1{QStringLiteral("Liberation Sans"), 8, vt::clWindowText};
     vt::Color ColorDialog1 = vt::clBtnFace;
@@ -19,7 +18,6 @@ public:
 
 public slots:
     void FormShow();
-    void FormHide();
     void FormActivate();
     void Button1Click();
     void Button2Click();

@@ -10,7 +10,6 @@
 #include "common/WindowShake.h"
 #include "countdown/Unit4.h"
 #include "countdown/Unit5.h"
-#include "framework/app/Application.h"
 #include "framework/core/Failure.h"
 #include "framework/settings/IniFile.h"
 #include "options/Unit2.h"
@@ -19,15 +18,12 @@
 #include <algorithm>
 #include <utility>
 
-TForm1::TForm1(vt::Services& services) : Form(services), MediaPlayer1(services.player) {
-    Form1 = this;
+TForm1::TForm1(vt::Services& services, vt::FormRegistry& registry)
+    : Form(services, registry), MediaPlayer1(services.player) {
     setupUi(this);
     setWindowIcon(QIcon(QPixmap::fromImage(vt::drawClockIcon(32))));
     Image1->setPicture(vt::drawClockFace()); // the designed face, until the first tick loads the file's
-    loaded();
 }
-
-TForm1::~TForm1() { Form1 = nullptr; }
 
 void TForm1::FormCreate() {
     SaveOnExit = true;
@@ -99,12 +95,12 @@ void TForm1::FormActivate() {
         vt::applyBackground(*window, BackColor);
     Image2->move(Label1->x() + Label1->width() + 6, Image2->y());
     // Reported last, so that a missing bell doesn't keep the rest of the activation from the screen.
-    if (bellFailure) vt::Application::instance()->report(*bellFailure);
+    if (bellFailure) services.report.show(*bellFailure);
 }
 
 void TForm1::showAlarmBell() {
     if (!activated) return;
-    if (const std::optional<QString> failure = loadBell()) vt::Application::instance()->report(*failure);
+    if (const std::optional<QString> failure = loadBell()) services.report.show(*failure);
 }
 
 std::optional<QString> TForm1::loadBell() {
@@ -145,7 +141,7 @@ void TForm1::Timer1Timer() {
     if (AlarmOn && alarmTime.isValid() && comesBetween(previous, instant, alarmTime)) ringAlarm(failures);
     redrawFace(failures);
     for (const QString& failure : failures)
-        vt::Application::instance()->report(failure);
+        services.report.show(failure);
 }
 
 std::optional<QString> TForm1::playSound(const QString& file) {
@@ -174,7 +170,7 @@ void TForm1::ringAlarm(QStringList& failures) {
     }
     if (Form8->CheckBox1->isChecked()) {
         for (const QString& failure : std::exchange(failures, {}))
-            vt::Application::instance()->report(failure);
+            services.report.show(failure);
         services.boxes.show(Form8->Edit3->text(), "Alarme", vt::Box::Ok | vt::Box::IconExclamation);
     }
 }
@@ -192,7 +188,7 @@ void TForm1::redrawFace(QStringList& failures) {
     drawHands(*Image1, decoded.time());
 }
 
-void TForm1::Quitter1Click() { vt::Application::instance()->endLoop(); }
+void TForm1::Quitter1Click() { registry.endLoop(); }
 
 void TForm1::Chrono1Click() { Form3->showInFront(); }
 
@@ -209,7 +205,7 @@ void TForm1::Remisezro1Click() {
     SaveOnExit = false;
     // From now on this copy writes nothing, not even the windows' hide-time keys at the teardown.
     services.settings.stopWriting();
-    vt::Application::instance()->endLoopAndRestart();
+    registry.endLoopAndRestart();
 }
 
 void TForm1::Aide1Click() { services.desktop.open(services.folder.file(DataFile::help)); }

@@ -14,8 +14,7 @@ class TForm1 : public vt::Form, public Ui::TForm1 {
     Q_OBJECT
 
 public:
-    explicit TForm1(vt::Services& services);
-    ~TForm1() override;
+    TForm1(vt::Services& services, vt::FormRegistry& registry);
 
     std::array<QString, 8> DayNames; // by ISO weekday, Monday = 1
     qint32 ShakeCount = 0;

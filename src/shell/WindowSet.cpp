@@ -7,24 +7,33 @@
 #include "common/DataFiles.h"
 #include "countdown/Unit4.h"
 #include "countdown/Unit5.h"
-#include "framework/app/Application.h"
 #include "framework/core/Failure.h"
 #include "options/Unit2.h"
 #include "stopwatch/Unit3.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QIcon>
 #include <QImage>
 
+#include <utility>
+
+template <class Window> void WindowSet::make(Window*& reference) {
+    Window& made = registry.add(std::make_unique<Window>(services, registry));
+    reference = &made;
+    clearReferences.push_back([&reference] { reference = nullptr; });
+    made.finishLoading();
+}
+
 WindowSet::WindowSet(vt::Services& services) : services(services) {
-    forms.push_back(std::make_unique<TForm1>(services));
-    forms.push_back(std::make_unique<TForm2>(services));
-    forms.push_back(std::make_unique<TForm3>(services));
-    forms.push_back(std::make_unique<TForm4>(services));
-    forms.push_back(std::make_unique<TForm5>(services));
-    forms.push_back(std::make_unique<TForm6>(services));
-    forms.push_back(std::make_unique<TForm7>(services));
-    forms.push_back(std::make_unique<TForm8>(services));
+    make(Form1);
+    make(Form2);
+    make(Form3);
+    make(Form4);
+    make(Form5);
+    make(Form6);
+    make(Form7);
+    make(Form8);
 }
 
 WindowSet::~WindowSet() { tearDown(); }
@@ -34,16 +43,18 @@ void WindowSet::loadApplicationIcon() {
     QImage image;
     if (!image.load(path)) throw vt::Failure(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path));
     QIcon icon(path);
-    vt::Application::setWindowIcon(icon);
+    QApplication::setWindowIcon(icon);
 }
 
 void WindowSet::showMainWindow() { Form1->show(); }
 
 void WindowSet::tearDown() {
-    if (forms.empty()) return;
-    vt::Application::instance()->tearDown(forms);
+    if (clearReferences.empty()) return;
+    registry.tearDown();
+    for (const auto& clear : std::exchange(clearReferences, {}))
+        clear();
     // After a reset the new copy starts from nothing, once this one has written its last.
-    if (vt::Application::instance()->restartRequested()) {
+    if (registry.restartRequested()) {
         QFile::remove(services.settings.path());
         services.desktop.open(services.folder.executable());
     }

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "framework/windows/Form.h"
+#include "framework/services/Services.h"
+#include "framework/windows/FormRegistry.h"
 
-#include <memory>
+#include <functional>
 #include <vector>
 
 // The program's eight windows, made at start-up in a fixed order (each creation handler may use only the
@@ -17,7 +18,13 @@ public:
     void showMainWindow();
     void tearDown();
 
+    vt::FormRegistry& forms() { return registry; }
+
 private:
+    // Makes a window, sets the program-wide reference the others reach it by, and runs its creation.
+    template <class Window> void make(Window*& reference);
+
     vt::Services& services;
-    std::vector<std::unique_ptr<vt::Form>> forms;
+    vt::FormRegistry registry;
+    std::vector<std::function<void()>> clearReferences;
 };

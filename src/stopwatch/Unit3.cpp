@@ -8,13 +8,9 @@ namespace {
 constexpr qint64 tenthMs = 100;
 } // namespace
 
-TForm3::TForm3(vt::Services& services) : Form(services) {
-    Form3 = this;
+TForm3::TForm3(vt::Services& services, vt::FormRegistry& registry) : Form(services, registry) {
     setupUi(this);
-    loaded();
 }
-
-TForm3::~TForm3() { Form3 = nullptr; }
 
 StopwatchCount TForm3::count() const { return {Hours, Minutes, Seconds, Tenths}; }
 

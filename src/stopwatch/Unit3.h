@@ -10,8 +10,7 @@ class TForm3 : public vt::Form, public Ui::TForm3 {
     Q_OBJECT
 
 public:
-    explicit TForm3(vt::Services& services);
-    ~TForm3() override;
+    TForm3(vt::Services& services, vt::FormRegistry& registry);
 
     qint32 Hours = 0;
     qint32 Minutes = 0;

@@ -1,7 +1,6 @@
 #include "Fakes.h"
 
-#include "framework/app/Application.h"
-
+#include <QCoreApplication>
 #include <QTimer>
 
 int FakeMessageBoxes::show(const QString& text, const QString& caption, int flags) {
@@ -47,17 +46,11 @@ void FakeMediaPlayer::open() {
 }
 
 Fakes::Fakes(SettingsPlace place) : folder(place) {
-    auto* application = vt::Application::instance();
-    application->setErrorReport(&report);
-    if (application->loopEndRequested()) {
-        // An ended loop keeps every nested loop from running until the main loop has run once more.
-        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
-        QCoreApplication::exec();
-        application->clearLoopEndRequest();
-    }
+    // A loop that an earlier test asked to end, with no loop running, keeps every nested loop from
+    // running until the main loop has run once more.
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
 }
-
-Fakes::~Fakes() { vt::Application::instance()->setErrorReport(nullptr); }
 
 void settle() {
     for (int i = 0; i < 3; ++i)

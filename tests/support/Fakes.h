@@ -2,7 +2,6 @@
 
 #include "FakeClock.h"
 #include "Printers.h"
-#include "framework/app/ErrorReport.h"
 #include "framework/core/Failure.h"
 #include "framework/platform/DiskFileStore.h"
 #include "framework/services/Services.h"
@@ -50,6 +49,11 @@ struct FakeMediaPlayer : vt::MediaPlayer {
     void play() override { played << fileName; }
 };
 
+struct FakeWindowSystem : vt::WindowSystem {
+    int flushes = 0;
+    void flush() override { ++flushes; }
+};
+
 struct FakeDesktopOpen : vt::DesktopOpen {
     QStringList opened;
     void open(const QString& path) override { opened << path; }
@@ -80,14 +84,15 @@ struct Fakes {
     FakeDesktopOpen desktop;
     FakeClock clock;
     vt::LinearRandom random;
+    FakeWindowSystem windowSystem;
     TemporaryProgramFolder folder;
     vt::DiskFileStore disk; // the real file layer, in the temporary program folder
     vt::Settings settings{folder.settingsFile(), disk};
-    vt::Services services{boxes, dialogs, player, desktop, clock, random, folder, settings};
     vt::ErrorReport report{boxes, QStringLiteral("Vantorel")};
+    vt::Services services{boxes,  dialogs,      player, desktop,  clock,
+                          random, windowSystem, folder, settings, report};
 
     explicit Fakes(SettingsPlace place = SettingsPlace::ProgramFolder);
-    ~Fakes();
 };
 
 // Delivers the queued window-system events (activation among them).

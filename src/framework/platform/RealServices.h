@@ -7,13 +7,15 @@
 #include "QtMessageBoxes.h"
 #include "SdlMediaPlayer.h"
 #include "SystemClock.h"
+#include "X11WindowSystem.h"
 #include "framework/services/Services.h"
 
 namespace vt {
 
 // The services of the running program.
 struct RealServices {
-    explicit RealServices(DataFileNames dataFiles) : folder(dataFiles) {}
+    // The failure report's boxes are titled `title`.
+    RealServices(DataFileNames dataFiles, const QString& title) : folder(dataFiles), report(boxes, title) {}
 
     QtMessageBoxes boxes;
     QtCommonDialogs dialogs;
@@ -23,8 +25,10 @@ struct RealServices {
     LinearRandom random;
     DiskProgramFolder folder;
     DiskFileStore disk;
+    X11WindowSystem windowSystem;
     Settings settings{folder.settingsFile(), disk};
-    Services services{boxes, dialogs, player, desktop, clock, random, folder, settings};
+    ErrorReport report;
+    Services services{boxes, dialogs, player, desktop, clock, random, windowSystem, folder, settings, report};
 };
 
 } // namespace vt

@@ -3,10 +3,12 @@
 #include "Clock.h"
 #include "CommonDialogs.h"
 #include "DesktopOpen.h"
+#include "ErrorReport.h"
 #include "MediaPlayer.h"
 #include "MessageBoxes.h"
 #include "ProgramFolder.h"
 #include "Random.h"
+#include "WindowSystem.h"
 #include "framework/settings/Settings.h"
 
 namespace vt {
@@ -19,8 +21,10 @@ struct Services {
     DesktopOpen& desktop;
     Clock& clock;
     Random& random;
+    WindowSystem& windowSystem;
     ProgramFolder& folder;
     Settings& settings;
+    ErrorReport& report;
 };
 
 } // namespace vt

@@ -1,22 +1,23 @@
 #include "Form.h"
 
-#include "framework/app/Application.h"
+#include "ControlEvents.h"
+#include "FormRegistry.h"
 #include "framework/controls/Label.h"
 #include "framework/controls/Timer.h"
-#include "framework/core/Failure.h"
 
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
-#include <QMetaMethod>
 
 namespace vt {
 
-Form::Form(Services& services) : services(services) { Application::instance()->registerForm(this); }
+namespace {
+constexpr const char* windowEvents[] = {"OnCreate", "OnShow", "OnHide", "OnActivate", "OnDestroy"};
+} // namespace
 
-Form::~Form() { Application::instance()->unregisterForm(this); }
+Form::Form(Services& services, FormRegistry& registry) : services(services), registry(registry) {}
 
-void Form::loaded() {
+void Form::finishLoading() {
     if (QWidget* menu = menuWidget()) resize(width(), height() + menu->sizeHint().height());
     const QVariant left = property("Left"), top = property("Top");
     if (left.isValid() && top.isValid()) move(left.toInt(), top.toInt());
@@ -26,7 +27,61 @@ void Form::loaded() {
         label->adjustSize();
     for (Timer* timer : findChildren<Timer*>())
         timer->attach(services.clock);
-    runHandler("OnCreate");
+    findOwner();
+    bindWindowEvents();
+    bindControlEvents();
+    runWindowHandler("OnCreate");
+}
+
+int Form::handlerIndex(const QString& name) {
+    const int index = metaObject()->indexOfMethod(name.toLatin1() + "()");
+    if (index < 0)
+        services.report.show(QStringLiteral("%1 n'a pas de gestionnaire %2").arg(objectName(), name));
+    return index;
+}
+
+void Form::bindWindowEvents() {
+    for (const char* event : windowEvents) {
+        const QString name = property(event).toString();
+        if (name.isEmpty()) continue;
+        if (const int index = handlerIndex(name); index >= 0) windowHandlers.insert(event, index);
+    }
+}
+
+void Form::bindControlEvents() {
+    // The widgets, the timers and the menu items.
+    for (QObject* control : findChildren<QObject*>()) {
+        for (const char* event : controlEvents) {
+            const QString name = control->property(event).toString();
+            if (name.isEmpty()) continue;
+            const int index = handlerIndex(name);
+            if (index < 0) continue;
+            if (!connectControlEvent(*control, event, *this, [this, index] { runHandler(index); }))
+                services.report.show(QStringLiteral("%1 de %2 n'a pas d'événement %3")
+                                         .arg(control->objectName(), objectName(), QLatin1String(event)));
+        }
+    }
+}
+
+void Form::findOwner() {
+    const QString name = property("Owner").toString();
+    if (name.isEmpty()) return;
+    owner = registry.find(name);
+    if (!owner) services.report.show(QStringLiteral("%1 n'a pas de propriétaire %2").arg(objectName(), name));
+}
+
+void Form::runHandler(int index) {
+    services.report.guard([&] {
+        // Straight to the generated dispatch of this class: nothing of Qt's own lies between the
+        // guard and the handler.
+        void* arguments[] = {nullptr};
+        qt_metacall(QMetaObject::InvokeMetaMethod, index, arguments);
+    });
+}
+
+void Form::runWindowHandler(const char* event) {
+    const auto handler = windowHandlers.constFind(event);
+    if (handler != windowHandlers.constEnd()) runHandler(*handler);
 }
 
 void Form::haltTimers() {
@@ -34,26 +89,12 @@ void Form::haltTimers() {
         timer->halt();
 }
 
-void Form::runDestroyHandler() { runHandler("OnDestroy"); }
-
-bool Form::handlesEvent(const char* event) const {
-    const QByteArray name = property(event).toString().toLatin1();
-    return name.isEmpty() || metaObject()->indexOfMethod(name + "()") >= 0;
-}
-
-void Form::runHandler(const char* event) {
-    const QByteArray name = property(event).toString().toLatin1();
-    if (name.isEmpty()) return;
-    guard([&] {
-        if (!QMetaObject::invokeMethod(this, name.constData(), Qt::DirectConnection))
-            throw Failure(QStringLiteral("%1 n'a pas de gestionnaire %2").arg(objectName(), name));
-    });
-}
+void Form::runDestroyHandler() { runWindowHandler("OnDestroy"); }
 
 bool Form::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
-        Application::instance()->formActivated(this);
-        runHandler("OnActivate");
+        registry.activated(this);
+        runWindowHandler("OnActivate");
     }
     return QMainWindow::event(event);
 }
@@ -61,11 +102,12 @@ bool Form::event(QEvent* event) {
 void Form::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (event->spontaneous()) return;
-    runHandler("OnShow");
+    runWindowHandler("OnShow");
+    if (owner) owner->setEnabled(false);
     const bool first = !shownBefore;
     shownBefore = true;
     // Without a window manager the main window isn't activated when it first appears.
-    if (first && Application::instance()->mainForm() == this) Application::instance()->activate(this);
+    if (first && registry.mainForm() == this) registry.activate(this);
 }
 
 void Form::setVisible(bool visible) {
@@ -76,20 +118,22 @@ void Form::setVisible(bool visible) {
 
 void Form::showInFront() {
     show();
-    Application::instance()->activate(this);
+    registry.activate(this);
 }
 
 void Form::hideEvent(QHideEvent* event) {
     QMainWindow::hideEvent(event);
     if (event->spontaneous()) return;
-    runHandler("OnHide");
-    Application::instance()->formHidden(this, activeWhenHidden);
+    // The owner first, so that a hide handler's failure can't leave it disabled.
+    if (owner) owner->setEnabled(true);
+    runWindowHandler("OnHide");
+    registry.hidden(this, activeWhenHidden);
 }
 
 void Form::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (Application::instance()->mainForm() == this)
-        Application::instance()->endLoop();
+    if (registry.mainForm() == this)
+        registry.endLoop();
     else
         hide();
 }

@@ -1,19 +1,25 @@
 #pragma once
 
-#include "framework/services/MessageBoxes.h"
+#include "MessageBoxes.h"
 
 #include <QSet>
 #include <QString>
 
+#include <functional>
+
 namespace vt {
 
-// The default report of a failure that escaped a handler: an error box titled with the application title.
+// The default report of a failure that ends a handler: an error box titled with the application title.
 // A report whose text is already on the screen is not shown a second time.
 class ErrorReport {
 public:
     ErrorReport(MessageBoxes& boxes, QString title) : boxes(boxes), title(std::move(title)) {}
 
     void show(const QString& message);
+
+    // Runs a handler; a failure it throws ends it and is shown here, and the program goes on. Nothing it
+    // throws goes further, so no failure unwinds through Qt's own code.
+    void guard(const std::function<void()>& handler);
 
     // The text as shown: a full stop is added when the last character's code is above that of ".".
     static QString textOf(const QString& message);

@@ -1,5 +1,7 @@
 #include "ErrorReport.h"
 
+#include "framework/core/Failure.h"
+
 namespace vt {
 
 QString ErrorReport::textOf(const QString& message) {
@@ -13,6 +15,16 @@ void ErrorReport::show(const QString& message) {
     open.insert(text);
     boxes.show(text, title, Box::Ok | Box::IconError);
     open.remove(text);
+}
+
+void ErrorReport::guard(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& failure) {
+        show(messageOf(failure));
+    } catch (...) {
+        show(QStringLiteral("Erreur inattendue"));
+    }
 }
 
 } // namespace vt
