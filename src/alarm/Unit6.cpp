@@ -13,11 +13,7 @@ TForm6::TForm6(vt::Services& services, vt::FormRegistry& registry) : Form(servic
 void TForm6::FormCreate() { vt::setRadioChecked(*RadioButton1, Form1->AlarmOn); }
 
 void TForm6::FormActivate() {
-    const vt::Color theme = Form1->Label1->fontColor();
-    Label1->setFontColor(theme);
-    Label2->setFontColor(theme);
-    for (QWidget* caption : std::initializer_list<QWidget*>{RadioGroup1, RadioButton1, RadioButton2})
-        vt::applyTextColor(*caption, theme);
+    Form1->paintInThemeColor({Label1, Label2, RadioGroup1, RadioButton1, RadioButton2});
     vt::setRadioChecked(*RadioButton1, Form1->AlarmOn);
     Label2->setCaption(alarmTimeText(Form1->AlarmHour, Form1->AlarmMinute));
 }

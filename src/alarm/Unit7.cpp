@@ -22,7 +22,7 @@ void TForm7::FormShow() {
     Label1->setCaption(alarmTimeText(Hour, Minute));
 }
 
-void TForm7::FormActivate() { Label1->setFontColor(Form1->Label1->fontColor()); }
+void TForm7::FormActivate() { Form1->paintInThemeColor({Label1}); }
 
 // The up-down's ends, 60 and -1, only signal a step past 59 or below 0: the minute wraps and carries.
 void TForm7::UpDown1Click() {

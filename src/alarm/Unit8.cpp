@@ -34,10 +34,7 @@ void TForm8::FormHide() {
 }
 
 void TForm8::FormActivate() {
-    const vt::Color theme = Form1->Label1->fontColor();
-    for (QWidget* caption :
-         std::initializer_list<QWidget*>{RadioButton1, RadioButton2, RadioGroup1, CheckBox1})
-        vt::applyTextColor(*caption, theme);
+    Form1->paintInThemeColor({RadioButton1, RadioButton2, RadioGroup1, CheckBox1});
     vt::setRadioChecked(*RadioButton1, Form1->AlarmPlaysSound);
 }
 

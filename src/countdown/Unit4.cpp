@@ -46,7 +46,7 @@ void TForm4::countFromNow() {
     Timer1->setActive(true);
 }
 
-void TForm4::FormActivate() { Label1->setFontColor(Form1->Label1->fontColor()); }
+void TForm4::FormActivate() { Form1->paintInThemeColor({Label1}); }
 
 // Each tick takes off the whole seconds gone by since the last one counted, so a late or stalled tick
 // loses no time and no second is counted twice.

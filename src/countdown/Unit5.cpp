@@ -51,11 +51,7 @@ void TForm5::FormHide() {
     ini.commit();
 }
 
-void TForm5::FormActivate() {
-    const vt::Color theme = Form1->Label1->fontColor();
-    for (vt::Label* label : {Label1, Label2, Label3, Label4})
-        label->setFontColor(theme);
-}
+void TForm5::FormActivate() { Form1->paintInThemeColor({Label1, Label2, Label3, Label4}); }
 
 void TForm5::Button1Click() {
     Days = Edit1->text().toInt();

@@ -17,10 +17,7 @@ void TForm2::FormShow() {
     Label4->setCaption(QString::number(TrackBar1->value()));
 }
 
-void TForm2::FormActivate() {
-    for (vt::Label* label : {Label1, Label2, Label3, Label4, Label5})
-        label->setFontColor(Form1->Label1->fontColor());
-}
+void TForm2::FormActivate() { Form1->paintInThemeColor({Label1, Label2, Label3, Label4, Label5}); }
 
 void TForm2::Button1Click() {
     Form1->ShakeCount = TrackBar1->value();

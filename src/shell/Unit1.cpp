@@ -10,7 +10,6 @@
 #include "common/WindowShake.h"
 #include "countdown/Unit4.h"
 #include "countdown/Unit5.h"
-#include "framework/core/Failure.h"
 #include "framework/settings/IniFile.h"
 #include "options/Unit2.h"
 #include "stopwatch/Unit3.h"
@@ -87,36 +86,34 @@ void TForm1::FormActivate() {
     AlarmOn = Form6->RadioButton1->isChecked();
     AlarmPlaysSound = Form8->RadioButton1->isChecked();
     activated = true;
-    const std::optional<QString> bellFailure = loadBell();
+    // Reported last, so that a missing bell doesn't keep the rest of the activation from the screen.
+    vt::PendingReports reports(services.report);
+    loadBell(reports);
     for (vt::Label* label : {Label1, Label2, Label3})
         label->setFontValue(ChosenFont);
     for (vt::Form* window :
          std::initializer_list<vt::Form*>{Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8})
         vt::applyBackground(*window, BackColor);
     Image2->move(Label1->x() + Label1->width() + 6, Image2->y());
-    // Reported last, so that a missing bell doesn't keep the rest of the activation from the screen.
-    if (bellFailure) services.report.show(*bellFailure);
+}
+
+void TForm1::paintInThemeColor(std::initializer_list<QWidget*> captions) const {
+    for (QWidget* caption : captions)
+        vt::setCaptionColor(*caption, Label1->fontColor());
 }
 
 void TForm1::showAlarmBell() {
     if (!activated) return;
-    if (const std::optional<QString> failure = loadBell()) services.report.show(*failure);
+    vt::PendingReports reports(services.report);
+    loadBell(reports);
 }
 
-std::optional<QString> TForm1::loadBell() {
+void TForm1::loadBell(vt::PendingReports& reports) {
     if (!AlarmOn) {
         Image2->clear();
-        return {};
+        return;
     }
-    try {
-        Image2->loadFromFile(services.folder.file(DataFile::alarmBell));
-        bellMissing = false;
-        return {};
-    } catch (const std::exception& failure) {
-        // Said once; said again only after the picture has come back and gone again.
-        if (std::exchange(bellMissing, true)) return {};
-        return vt::messageOf(failure);
-    }
+    bellReport.collect(reports, [&] { Image2->loadFromFile(services.folder.file(DataFile::alarmBell)); });
 }
 
 void TForm1::Timer1Timer() {
@@ -132,60 +129,41 @@ void TForm1::Timer1Timer() {
     Label3->setCaption(DayNames[now.date().dayOfWeek()]);
 
     // Failures are reported once the tick is done, so that no report holds it halfway.
-    QStringList failures;
+    vt::PendingReports reports(services.report);
     if (fullHourComesBetween(previous, instant)) {
-        if (const std::optional<QString> failure = playSound(ChimeSound)) failures << *failure;
+        playSound(ChimeSound, reports);
         shakeWindow(*this, ShakeCount, services);
     }
     const QTime alarmTime(AlarmHour, AlarmMinute);
-    if (AlarmOn && alarmTime.isValid() && comesBetween(previous, instant, alarmTime)) ringAlarm(failures);
-    redrawFace(failures);
-    for (const QString& failure : failures)
-        services.report.show(failure);
+    if (AlarmOn && alarmTime.isValid() && comesBetween(previous, instant, alarmTime)) ringAlarm(reports);
+    redrawFace(reports);
 }
 
-std::optional<QString> TForm1::playSound(const QString& file) {
-    try {
+bool TForm1::playSound(const QString& file, vt::PendingReports& reports) {
+    return reports.collect([&] {
         MediaPlayer1.setFileName(file);
         MediaPlayer1.open();
         MediaPlayer1.play();
-        return {};
-    } catch (const std::exception& failure) {
-        return vt::messageOf(failure);
-    }
+    });
 }
 
-void TForm1::ringAlarm(QStringList& failures) {
+void TForm1::ringAlarm(vt::PendingReports& reports) {
     if (Form8->RadioButton1->isChecked()) {
-        if (const std::optional<QString> failure = playSound(AlarmSound)) {
-            failures << *failure;
-            // A sleeping user is woken by a sound, not by a silent box: the default one, then.
-            const QString fallback = services.folder.file(DataFile::alarmSound);
-            if (AlarmSound != fallback)
-                if (const std::optional<QString> fallbackFailure = playSound(fallback))
-                    failures << *fallbackFailure;
-        }
+        // A sleeping user is woken by a sound, not by a silent box: the default one, then.
+        const QString fallback = services.folder.file(DataFile::alarmSound);
+        if (!playSound(AlarmSound, reports) && AlarmSound != fallback) playSound(fallback, reports);
     } else {
         services.desktop.open(AlarmFile);
     }
     if (Form8->CheckBox1->isChecked()) {
-        for (const QString& failure : std::exchange(failures, {}))
-            services.report.show(failure);
+        reports.flush();
         services.boxes.show(Form8->Edit3->text(), "Alarme", vt::Box::Ok | vt::Box::IconExclamation);
     }
 }
 
-void TForm1::redrawFace(QStringList& failures) {
-    try {
-        Image1->loadFromFile(services.folder.file(DataFile::clockFace));
-    } catch (const std::exception& failure) {
-        // Said once; said again only after the picture has come back and gone again.
-        if (!faceMissing) failures << vt::messageOf(failure);
-        faceMissing = true;
-        return;
-    }
-    faceMissing = false;
-    drawHands(*Image1, decoded.time());
+void TForm1::redrawFace(vt::PendingReports& reports) {
+    if (faceReport.collect(reports, [&] { Image1->loadFromFile(services.folder.file(DataFile::clockFace)); }))
+        drawHands(*Image1, decoded.time());
 }
 
 void TForm1::Quitter1Click() { registry.endLoop(); }

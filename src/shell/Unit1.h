@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/services/ReportOnce.h"
 #include "framework/windows/Form.h"
 #include "ui_Unit1.h"
 
@@ -33,6 +34,8 @@ public:
 
     // Shows the bell while the alarm is armed; from the first activation on.
     void showAlarmBell();
+    // Gives a window's captions the theme colour, the font colour of the time.
+    void paintInThemeColor(std::initializer_list<QWidget*> captions) const;
 
 public slots:
     void FormCreate();
@@ -51,15 +54,15 @@ public slots:
 private:
     void readSettings();
     void writeSettings();
-    std::optional<QString> playSound(const QString& file);
-    void ringAlarm(QStringList& failures);
-    void redrawFace(QStringList& failures);
-    std::optional<QString> loadBell();
+    // Whether the sound plays; its failure goes to `reports`.
+    bool playSound(const QString& file, vt::PendingReports& reports);
+    void ringAlarm(vt::PendingReports& reports);
+    void redrawFace(vt::PendingReports& reports);
+    void loadBell(vt::PendingReports& reports);
 
     std::optional<qint64> previousTick;
     QDateTime decoded; // the time the latest tick read; a tick resumed after a nested one draws it
-    bool faceMissing = false;
-    bool bellMissing = false;
+    vt::ReportOnce faceReport, bellReport;
     bool activated = false;
 };
 

@@ -50,7 +50,7 @@ void TForm3::FormHide() {
     ini.commit();
 }
 
-void TForm3::FormActivate() { Label1->setFontColor(Form1->Label1->fontColor()); }
+void TForm3::FormActivate() { Form1->paintInThemeColor({Label1}); }
 
 void TForm3::Timer1Timer() {
     countElapsed();

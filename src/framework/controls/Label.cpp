@@ -49,6 +49,13 @@ void Label::setFontColor(Color value) {
     applyTextColor(*this, value);
 }
 
+void setCaptionColor(QWidget& caption, Color color) {
+    if (auto* label = qobject_cast<Label*>(&caption))
+        label->setFontColor(color);
+    else
+        applyTextColor(caption, color);
+}
+
 void Label::changeEvent(QEvent* event) {
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange) fitText();

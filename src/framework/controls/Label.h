@@ -33,4 +33,7 @@ private:
     qreal fittedAdvance = -1; // the text's width when the label was last sized to it
 };
 
+// Gives a caption a text colour; a label keeps it as its font colour.
+void setCaptionColor(QWidget& caption, Color color);
+
 } // namespace vt
