@@ -11,21 +11,9 @@
 #include <optional>
 
 namespace {
-
 constexpr qint32 int32Min = std::numeric_limits<qint32>::min();
-constexpr qint32 int32Max = std::numeric_limits<qint32>::max();
 
-TEST(CountdownText, HoursTakeTheDigitsTheyNeedMinutesAndSecondsTwo) {
-    struct Row {
-        qint64 hours, minutes, seconds;
-        const char* text;
-    };
-    const Row rows[] = {{0, 4, 7, "00:04:07"}, {36, 0, 0, "36:00:00"},           {123, 0, 0, "123:00:00"},
-                        {5, 0, 0, "05:00:00"}, {9, 59, 59, "09:59:59"},          {10, 10, 10, "10:10:10"},
-                        {0, 0, 0, "00:00:00"}, {786431, 59, 59, "786431:59:59"}, {-1, 59, 59, "0-1:59:59"}};
-    for (const Row& row : rows)
-        EXPECT_EQ(countdownText(row.hours, row.minutes, row.seconds), row.text);
-}
+constexpr qint32 int32Max = std::numeric_limits<qint32>::max();
 
 class Countdown : public WindowsFixture {
 protected:
@@ -72,8 +60,6 @@ protected:
     QString alarmSound() const { return fakes.folder.file("alarme1.wav"); }
 };
 
-// The windows as designed
-
 TEST_F(Countdown, TheWindowsAsDesigned) {
     EXPECT_EQ(Form4->Button1->text(), "Comencez un nouveau compte à rebours");
     EXPECT_EQ(Form4->Button1->geometry(), QRect(8, 40, 225, 25));
@@ -117,8 +103,6 @@ TEST_F(Countdown, EachWindowTakesTheThemeColourOnItsOwnCaptions) {
         EXPECT_EQ(label->fontColor(), 0x0000FF) << label->objectName().toStdString();
     EXPECT_EQ(Form5->Label5->fontColor(), vt::clWindowText);
 }
-
-// The up-downs
 
 TEST_F(Countdown, TheUpDownsStopAtTheirEndsAndTheirFieldsFollow) {
     openSetup();
@@ -177,8 +161,6 @@ TEST_F(Countdown, TheDialogKeepsItsChoicesBetweenShowingsButNotAcrossARestart) {
     EXPECT_EQ(Form5->Edit5->text(), "/documents/plan.odt");
 }
 
-// The borrows
-
 TEST_F(Countdown, TheFirstTickShowsTheTimeSetLessOneSecond) {
     struct Row {
         int days, hours, minutes, seconds;
@@ -234,8 +216,6 @@ TEST_F(Countdown, ACountdownInProgressGoesOnAtStartUpWithoutTheDialog) {
     EXPECT_EQ(Form5->Seconds, 59);
     EXPECT_TRUE(Form5->Running);
 }
-
-// The end
 
 TEST_F(Countdown, AtZeroOpensTheFileThenShowsTheMessage) {
     fakes.dialogs.file = "/documents/plan.odt";
@@ -336,8 +316,6 @@ TEST_F(Countdown, CountersAtTheEndsOfTheirRangeStepWithoutOverflow) {
     }
 }
 
-// The confirmation and the setup dialog's buttons
-
 TEST_F(Countdown, NoAtTheConfirmationLeavesARunningCountdownUntouched) {
     start(0, 0, 10, 0);
     tick();
@@ -387,8 +365,6 @@ TEST_F(Countdown, ACountdownCanEndWhileTheConfirmationWaits) {
     expectStoppedAtZero();
 }
 
-// What the dialog keeps in the settings file
-
 TEST_F(Countdown, EveryHideWritesTheFileAndTheMessage) {
     openSetup();
     withMessage("Fini");
@@ -431,8 +407,6 @@ TEST_F(Countdown, AHideWithAnEmptyMessageSwitchesTheMessageOff) {
     EXPECT_TRUE(Form5->CheckBox1->isChecked());
     EXPECT_EQ(stored("activemessage"), "1");
 }
-
-// Real time
 
 // Setting up takes the user a while: the ticks follow "Start", not the timer's start-up.
 TEST_F(Countdown, ACountdownOfOneSecondEndsOneSecondAfterStart) {

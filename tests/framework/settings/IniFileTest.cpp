@@ -1,4 +1,4 @@
-#include "IniTestSupport.h"
+#include "support/IniTestSupport.h"
 
 #include <limits>
 

@@ -1,5 +1,5 @@
 #include "framework/platform/DiskFileStore.h"
-#include "IniTestSupport.h"
+#include "support/IniTestSupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -10,14 +10,6 @@
 #include <QFile>
 
 namespace {
-
-TEST(AlarmTime, EachNumberHasAZeroBeforeItBelowTen) {
-    EXPECT_EQ(alarmTimeText(7, 5), "07 : 05");
-    EXPECT_EQ(alarmTimeText(0, 0), "00 : 00");
-    EXPECT_EQ(alarmTimeText(23, 59), "23 : 59");
-    EXPECT_EQ(alarmTimeText(10, 10), "10 : 10");
-}
-
 class Alarm : public WindowsFixture {
 protected:
     void SetUp() override {
