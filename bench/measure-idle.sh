@@ -8,7 +8,8 @@ minimal=$(realpath "$2")
 span=${3:-60}
 runs=${STARTUP_RUNS:-5}
 settle=5
-source "$(dirname "$0")/xvfb-session.sh" "$1"
+source "$(dirname "$0")/../scripts/xvfb-session.sh" "$1"
+export LANG=fr_FR.UTF-8
 
 now_us() { echo "${EPOCHREALTIME//[.,]/}"; }
 

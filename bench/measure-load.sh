@@ -26,7 +26,8 @@ COUNTDOWN_S=30
 CHIME_LEAD_S=6 # the program starts this long before the fake full hour: start-up under load takes a while
 AFTER_S=5      # waited after each expected event, to see that it does not come twice
 
-source "$here/xvfb-session.sh" "$vantorel"
+source "$here/../scripts/xvfb-session.sh" "$vantorel"
+export LANG=fr_FR.UTF-8
 work=$WORK
 source "$here/../tests/e2e/desktop.sh" "${SHOTS_DIR:-${TMPDIR:-/tmp}/vantorel-measure-load}"
 

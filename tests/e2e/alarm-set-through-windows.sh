@@ -2,7 +2,7 @@
 # An alarm set through the alarm window and its two dialogs opens its file at 07:00, shows its message,
 # is written to config.ini at exit and is still set after a restart.
 # Usage: alarm-set-through-windows.sh PROGRAM SCREENSHOT_FOLDER
-source "$(dirname "$0")/xvfb-session.sh" "$1"
+source "$(dirname "$0")/../../scripts/xvfb-session.sh" "$1"
 source "$(dirname "$0")/desktop.sh" "${2:-}"
 
 # Places in the windows (window coordinates: no frame without a window manager).
@@ -13,8 +13,8 @@ NON_DOT="247 42"       # centre of the "Non" radio button
 MESSAGE_BOX="23 143"   # centre of the "Lancer un message :" check box in the alarm kind dialog
 MESSAGE="Debout, il est 7 h !"
 
-marker_script=$work/marker.sh
-marker=$work/alarm-fired
+marker_script=$WORK/marker.sh
+marker=$WORK/alarm-fired
 printf '#!/bin/sh\ntouch "%s"\n' "$marker" >"$marker_script"
 chmod +x "$marker_script"
 
@@ -32,20 +32,20 @@ fake_start="2026-12-08 06:59:40"
 setup_limit_s=18
 started=$SECONDS
 start_program "$fake_start"
-expect_geometry "$MAIN" "217 289 227 91" "main window"
+expect_designed "$MAIN" Form1
 bell_shown 0-main-window && fail "a bell beside the time before the alarm was set"
 
 say "Outils > Alarme"
 choose "$MAIN" $OUTILS_X 2
 ALARM=$(wait_window Alarme) || fail "the alarm window did not appear"
-expect_geometry "$ALARM" "257 269 302 68" "alarm window"
+expect_designed "$ALARM" Form6
 marked "$ALARM" "$NON_DOT" || fail "\"Non\" is not checked at first"
 shot 1-alarm-window
 
 say "Configurer... > Heure de l'alarme"
 choose "$ALARM" $CONFIGURER_X 1
 TIME=$(wait_window "Heure de l'alarme") || fail "the alarm time dialog did not appear"
-expect_geometry "$TIME" "196 253 104 55" "alarm time dialog"
+expect_designed "$TIME" Form7
 # 420 steps of the up arrow (x 72..85, y 8..16): 00 : 00 to 07 : 00.
 xdotool mousemove --window "$TIME" 78 12 click --repeat 420 --delay 2 1
 sleep 0.3
@@ -60,7 +60,7 @@ shot 3-alarm-armed
 say "Configurer... > Configuration"
 choose "$ALARM" $CONFIGURER_X 2
 KIND=$(wait_window "Paramétrer l'alarme") || fail "the alarm kind dialog did not appear"
-expect_geometry "$KIND" "227 250 288 203" "alarm kind dialog"
+expect_designed "$KIND" Form8
 click "$KIND" 173 88   # "Choisir" beside "Lancer un fichier"
 wait_window Ouvrir >/dev/null || fail "no file dialog after \"Choisir\""
 shot 4-file-dialog

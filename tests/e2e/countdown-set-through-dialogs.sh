@@ -2,7 +2,7 @@
 # A countdown set through the countdown window and its setup dialog opens its file on time and shows its
 # message; a countdown left running at exit is written to config.ini and goes on by itself after a restart.
 # Usage: countdown-set-through-dialogs.sh PROGRAM SCREENSHOT_FOLDER
-source "$(dirname "$0")/xvfb-session.sh" "$1"
+source "$(dirname "$0")/../../scripts/xvfb-session.sh" "$1"
 source "$(dirname "$0")/desktop.sh" "${2:-}"
 
 # Places in the windows (window coordinates: no frame without a window manager).
@@ -19,8 +19,8 @@ EMPTY_SPOT="220 120"       # nothing there, right of the up-downs
 MESSAGE="Fini"
 TOLERANCE_MS=600
 
-marker_script=$work/marker.sh
-marker=$work/countdown-ended
+marker_script=$WORK/marker.sh
+marker=$WORK/countdown-ended
 printf '#!/bin/sh\ndate +%%s.%%N >"%s.tmp"\nmv "%s.tmp" "%s"\n' "$marker" "$marker" "$marker" >"$marker_script"
 chmod +x "$marker_script"
 
@@ -45,7 +45,7 @@ open_setup() {
     xdotool key Return
     wait_window_count "Attention..." 0 || fail "the \"Attention...\" box stayed after Enter"
     SETUP=$(wait_window "Définir Compte à rebours") || fail "no setup dialog after Yes"
-    expect_geometry "$SETUP" "504 82 263 265" "countdown setup dialog"
+    expect_designed "$SETUP" Form5
     focus_by_click "$SETUP" $EMPTY_SPOT
 }
 
@@ -59,12 +59,11 @@ total_seconds() {
 }
 
 start_program
-expect_geometry "$MAIN" "217 289 227 91" "main window"
 
 say "Outils > Compte à rebours"
 choose "$MAIN" $OUTILS_X 3
 COUNTDOWN=$(wait_window "Compte à rebours") || fail "the countdown window did not appear"
-expect_geometry "$COUNTDOWN" "407 119 242 72" "countdown window"
+expect_designed "$COUNTDOWN" Form4
 shot 1-countdown-window
 
 say "a countdown of 5 seconds"

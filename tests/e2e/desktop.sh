@@ -3,7 +3,7 @@
 # Usage: source desktop.sh SCREENSHOT_FOLDER
 # Sets: SETTINGS (the copy's config.ini), PROGRAM_PID, MAIN (the main window's id, after start_program).
 
-SHOTS=${1:-$work/shots}
+SHOTS=${1:-$WORK/shots}
 TEST_NAME=$(basename "$0" .sh)
 SETTINGS=$(dirname "$PROGRAM")/config.ini
 PROGRAM_PID=
@@ -24,7 +24,7 @@ fail() {
     echo "FAILED: $*"
     shot failure 2>/dev/null || true
     echo "screenshot: $SHOTS/$TEST_NAME-failure.png"
-    if [ -s "$work/program.log" ]; then echo "--- program output"; cat "$work/program.log"; fi
+    if [ -s "$WORK/program.log" ]; then echo "--- program output"; cat "$WORK/program.log"; fi
     exit 1
 }
 
@@ -42,9 +42,9 @@ start_program() {
     if [ -n "${1:-}" ]; then
         local lib
         lib=$(faketime_library) || fail "libfaketime not found (package faketime)"
-        LD_PRELOAD=$lib FAKETIME="@$1" FAKETIME_DONT_FAKE_MONOTONIC=1 "$PROGRAM" >>"$work/program.log" 2>&1 &
+        LD_PRELOAD=$lib FAKETIME="@$1" FAKETIME_DONT_FAKE_MONOTONIC=1 "$PROGRAM" >>"$WORK/program.log" 2>&1 &
     else
-        "$PROGRAM" >>"$work/program.log" 2>&1 &
+        "$PROGRAM" >>"$WORK/program.log" 2>&1 &
     fi
     PROGRAM_PID=$!
     MAIN=$(wait_window Vantorel) || fail "no window titled Vantorel appeared"
@@ -52,7 +52,7 @@ start_program() {
 
 # wait_first_tick: the main window's first clock tick has drawn the face (blank before it), at most 5 s.
 wait_first_tick() {
-    local deadline=$((SECONDS + 5)) mx my png=$work/tick.png
+    local deadline=$((SECONDS + 5)) mx my png=$WORK/tick.png
     while :; do
         read -r mx my _ <<<"$(geometry "$MAIN")"
         import -window root "$png"
@@ -148,11 +148,13 @@ geometry() {
     echo "$X $Y $WIDTH $HEIGHT"
 }
 
-# expect_geometry WINDOW "X Y WIDTH HEIGHT" WHAT
-expect_geometry() {
-    local actual
+# expect_designed WINDOW FORM: the window stands where tests/designed-windows.txt puts FORM, at its size.
+expect_designed() {
+    local name left top width height menu caption actual
+    read -r name left top width height menu caption < <(grep "^$2 " "$(dirname "${BASH_SOURCE[0]}")/../designed-windows.txt")
     actual=$(geometry "$1")
-    [ "$actual" = "$2" ] || fail "$3 at $actual, designed $2"
+    [ "$actual" = "$left $top $width $((height + menu))" ] ||
+        fail "$caption at $actual, designed $left $top $width $((height + menu))"
 }
 
 # click WINDOW X Y: a left click at X, Y of the window (without a window manager there is no frame), the
@@ -250,7 +252,7 @@ same_region() {
 # marked WINDOW "X Y": the radio button or check box centred at X, Y of the window shows its mark (the dot
 # or the tick darkens the 9 x 9 pixels round its centre).
 marked() {
-    local g x y png=$work/probe.png
+    local g x y png=$WORK/probe.png
     read -r -a g <<<"$(geometry "$1")"
     read -r x y <<<"$2"
     import -window root "$png"

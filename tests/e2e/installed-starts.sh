@@ -6,9 +6,9 @@
 # The same copy without its data folder opens the report in the time allowed, so its absence means something.
 # Usage: installed-starts.sh PROGRAM BUILD_FOLDER DESKTOP_ID
 # The session's copy of the build's program folder goes unused: the copy under test is the installed one.
-source "$(dirname "$0")/xvfb-session.sh" "$1"
+source "$(dirname "$0")/../../scripts/xvfb-session.sh" "$1"
 build=$2 id=$3
-prefix=$work/prefix
+prefix=$WORK/prefix
 data=$prefix/share/vantorel
 cmake --install "$build" --prefix "$prefix" >/dev/null
 PROGRAM=$prefix/bin/vantorel
@@ -17,13 +17,13 @@ pid=
 fail() {
     echo "FAILED: $*"
     [ -n "$pid" ] && kill -9 $pid 2>/dev/null
-    [ -s "$work/program.log" ] && { echo "--- program output"; cat "$work/program.log"; }
+    [ -s "$WORK/program.log" ] && { echo "--- program output"; cat "$WORK/program.log"; }
     exit 1
 }
 
 # Starts the installed copy with the given environment changes and waits for its main window.
 start() {
-    env "$@" "$PROGRAM" >"$work/program.log" 2>&1 &
+    env "$@" "$PROGRAM" >"$WORK/program.log" 2>&1 &
     pid=$!
     main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vantorel$' | head -1) ||
         fail "no window titled Vantorel appeared"
@@ -47,28 +47,28 @@ report_shows() {
     return 1
 }
 
-start XDG_CONFIG_HOME="$work/config" HOME="$work/home"
+start XDG_CONFIG_HOME="$WORK/config" HOME="$WORK/home"
 report_shows && fail "an error report opened: the data files were not found in $data"
 class=$(xprop -id "$main" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\(.*\)"$/\1/p')
 grep -qx "StartupWMClass=$class" "$prefix/share/applications/$id.desktop" ||
     fail "the window class \"$class\" is not the desktop entry's StartupWMClass"
 stop
-settings=$work/config/vantorel/config.ini
+settings=$WORK/config/vantorel/config.ini
 [ -f "$settings" ] || fail "no settings written in $settings"
-[ "$(stat -c %a "$work/config/vantorel")" = 700 ] || fail "the settings folder is not the user's alone"
+[ "$(stat -c %a "$WORK/config/vantorel")" = 700 ] || fail "the settings folder is not the user's alone"
 grep -qx "cloche=$data/ding.wav" "$settings" || fail "the default chime is not in the data folder"
 grep -qx "son=$data/alarme1.wav" "$settings" || fail "the default alarm sound is not in the data folder"
 [ -z "$(find "$prefix" -name config.ini)" ] || fail "settings written in the prefix"
-[ ! -e "$work/home" ] || fail "settings written in the home folder although XDG_CONFIG_HOME is set"
+[ ! -e "$WORK/home" ] || fail "settings written in the home folder although XDG_CONFIG_HOME is set"
 echo "data found in $data, window class $class, settings written in $settings"
 
-start -u XDG_CONFIG_HOME HOME="$work/home"
+start -u XDG_CONFIG_HOME HOME="$WORK/home"
 stop
-[ -f "$work/home/.config/vantorel/config.ini" ] || fail "no settings in ~/.config/vantorel without XDG_CONFIG_HOME"
+[ -f "$WORK/home/.config/vantorel/config.ini" ] || fail "no settings in ~/.config/vantorel without XDG_CONFIG_HOME"
 echo "without XDG_CONFIG_HOME: settings written in ~/.config/vantorel/config.ini"
 
-mv "$data" "$work/data-away"
-start XDG_CONFIG_HOME="$work/config" HOME="$work/home"
+mv "$data" "$WORK/data-away"
+start XDG_CONFIG_HOME="$WORK/config" HOME="$WORK/home"
 report_shows || fail "no error report without the data folder: the check above proves nothing"
 stop
 echo "without its data folder the same copy reports it"

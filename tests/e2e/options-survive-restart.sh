@@ -2,7 +2,7 @@
 # The options dialog's shake strength, font size and background colour reach the main window at "OK",
 # are written to config.ini at exit and are shown again after a restart.
 # Usage: options-survive-restart.sh PROGRAM SCREENSHOT_FOLDER
-source "$(dirname "$0")/xvfb-session.sh" "$1"
+source "$(dirname "$0")/../../scripts/xvfb-session.sh" "$1"
 source "$(dirname "$0")/desktop.sh" "${2:-}"
 
 CONFIGURATION_X=133       # "Configuration" in the main window's menu bar
@@ -32,7 +32,7 @@ main_window_restyled 0-main-window && fail "the main window has the new look bef
 say "Configuration > Options"
 choose "$MAIN" $CONFIGURATION_X 1
 OPTIONS=$(wait_window Options) || fail "the options dialog did not appear"
-expect_geometry "$OPTIONS" "196 311 206 202" "options dialog"
+expect_designed "$OPTIONS" Form2
 read -r ox oy _ <<<"$(geometry "$OPTIONS")"
 NUMBER="30x16+$((ox + 158))+$((oy + 78))"   # the number beside the track bar
 shot 1-options

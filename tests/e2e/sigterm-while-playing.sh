@@ -2,7 +2,7 @@
 # SIGTERM while the alarm sound plays (SDL's audio thread running) ends the program at once with exit
 # code 0, and the teardown still writes config.ini.
 # Usage: sigterm-while-playing.sh PROGRAM SCREENSHOT_FOLDER
-source "$(dirname "$0")/xvfb-session.sh" "$1"
+source "$(dirname "$0")/../../scripts/xvfb-session.sh" "$1"
 source "$(dirname "$0")/desktop.sh" "${2:-}"
 
 AUDIO_THREAD=SDLAudio   # SDL names its audio threads SDLAudioP<n> (playback)

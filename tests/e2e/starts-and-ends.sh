@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real program shows its main window titled "Vantorel" and ends cleanly, exit code 0, on SIGTERM.
-source "$(dirname "$0")/xvfb-session.sh" "$1"
+source "$(dirname "$0")/../../scripts/xvfb-session.sh" "$1"
 
 "$PROGRAM" &
 pid=$!

@@ -12,36 +12,47 @@
 
 #include <gtest/gtest.h>
 
-#include <QMenuBar>
+#include <QFile>
 
 namespace {
 
+// The windows as tests/designed-windows.txt describes them.
 struct Designed {
-    vt::Form* form;
-    const char* caption;
-    QSize client;
+    QString name, caption;
     QPoint position;
+    QSize client;
+    int menu = 0;
 };
+
+std::vector<Designed> designedWindows() {
+    QFile file(QStringLiteral(VANTOREL_TESTS_DIR "/designed-windows.txt"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    std::vector<Designed> windows;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)) {
+        if (line.startsWith('#')) continue;
+        const QStringList f = line.split(' ');
+        windows.push_back({f[0],
+                           f.mid(6).join(' '),
+                           {f[1].toInt(), f[2].toInt()},
+                           {f[3].toInt(), f[4].toInt()},
+                           f[5].toInt()});
+    }
+    return windows;
+}
 
 TEST(Startup, MakesTheEightWindowsAsDesignedAndShowsOnlyTheMainOne) {
     Fakes fakes;
     WindowSet windows(fakes.services);
-    const Designed designed[] = {
-        {Form1, "Vantorel", {227, 73}, {217, 289}},
-        {Form2, "Options", {206, 202}, {196, 311}},
-        {Form3, "Chronomètre", {209, 68}, {331, 148}},
-        {Form4, "Compte à rebours", {242, 72}, {407, 119}},
-        {Form5, "Définir Compte à rebours", {263, 265}, {504, 82}},
-        {Form6, "Alarme", {302, 50}, {257, 269}},
-        {Form7, "Heure de l'alarme", {104, 55}, {196, 253}},
-        {Form8, "Paramétrer l'alarme", {288, 203}, {227, 250}},
-    };
+    const std::vector<Designed> designed = designedWindows();
+    ASSERT_EQ(designed.size(), 8u);
     for (const Designed& window : designed) {
-        ASSERT_NE(window.form, nullptr) << window.caption;
-        EXPECT_EQ(window.form->windowTitle(), window.caption);
-        EXPECT_EQ(window.form->centralWidget()->size(), window.client) << window.caption;
-        EXPECT_EQ(window.form->pos(), window.position) << window.caption;
-        EXPECT_FALSE(window.form->isVisible());
+        const vt::Form* form = windows.forms().find(window.name);
+        ASSERT_NE(form, nullptr) << window.name.toStdString();
+        EXPECT_EQ(form->windowTitle(), window.caption);
+        EXPECT_EQ(form->centralWidget()->size(), window.client) << window.caption.toStdString();
+        EXPECT_EQ(form->height(), window.client.height() + window.menu) << window.caption.toStdString();
+        EXPECT_EQ(form->pos(), window.position) << window.caption.toStdString();
+        EXPECT_FALSE(form->isVisible());
     }
     // Every event the descriptions bind has its handler.
     EXPECT_TRUE(fakes.boxes.shown.empty()) << fakes.boxes.texts().join('\n').toStdString();
