@@ -7,14 +7,16 @@ packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-base-dev-tools
     libsdl2-mixer-dev libxcb1-dev
-    # run: French Qt dialogs, the designed fonts, MIDI through FluidSynth
-    qt6-translations-l10n fonts-liberation fluid-soundfont-gm tzdata
+    # run: French Qt dialogs, the designed fonts, MIDI through FluidSynth with a small General MIDI
+    # soundfont, Qt on a Wayland session
+    qt6-translations-l10n fonts-liberation timgm6mb-soundfont tzdata qt6-wayland
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
     # end-to-end tests: a fake wall clock, screenshots, window properties
     faketime imagemagick x11-utils
-    # the desktop entry's and the metadata's checks; the package's library dependencies (make package)
-    desktop-file-utils appstream dpkg-dev file
+    # the desktop entry's and the metadata's checks; the package's library dependencies, its changelog
+    # and its check (make package)
+    desktop-file-utils appstream dpkg-dev file python3 lintian
     # the settings layer's fuzzer (make fuzz): clang with libFuzzer and the sanitizers' runtimes
     clang libclang-rt-14-dev
 )
