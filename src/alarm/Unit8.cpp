@@ -3,6 +3,7 @@
 #include "Unit6.h"
 #include "common/SettingsKeys.h"
 #include "framework/controls/RadioButtons.h"
+#include "framework/settings/IniFile.h"
 #include "shell/Unit1.h"
 
 TForm8::TForm8(vt::Services& services, vt::FormRegistry& registry) : Form(services, registry) {

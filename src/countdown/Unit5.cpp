@@ -2,6 +2,7 @@
 
 #include "Unit4.h"
 #include "common/SettingsKeys.h"
+#include "framework/settings/IniFile.h"
 #include "shell/Unit1.h"
 
 namespace {
