@@ -20,8 +20,10 @@ void TForm6::FormActivate() {
 
 // The alarm is armed or disarmed as soon as "Oui" changes, whoever changes it.
 void TForm6::RadioButton1Click() {
+    const bool changed = Form1->AlarmOn != RadioButton1->isChecked();
     Form1->AlarmOn = RadioButton1->isChecked();
     Form1->showAlarmBell();
+    if (changed) Form1->saveSettings();
 }
 
 void TForm6::Oui1Click() { vt::setRadioChecked(*RadioButton1, true); }

@@ -43,7 +43,11 @@ void TForm7::UpDown1Click() {
 void TForm7::Button1Click() {
     Form1->AlarmHour = Hour;
     Form1->AlarmMinute = Minute;
-    vt::setRadioChecked(*Form6->RadioButton1, true);
+    // Arming the alarm writes the settings; an armed one has only its new time to write.
+    if (Form6->RadioButton1->isChecked())
+        Form1->saveSettings();
+    else
+        vt::setRadioChecked(*Form6->RadioButton1, true);
     hide();
 }
 

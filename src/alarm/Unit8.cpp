@@ -28,10 +28,10 @@ void TForm8::FormShow() {
 
 void TForm8::FormHide() {
     if (Edit3->text().isEmpty()) CheckBox1->setChecked(false);
-    vt::IniFile ini = services.settings.open();
-    ini.write(keys::alarmShowsMessage, CheckBox1->isChecked());
-    ini.write(keys::alarmMessage, Edit3->text());
-    ini.commit();
+    Form1->saveSettings([&](vt::IniFile& ini) {
+        ini.write(keys::alarmShowsMessage, CheckBox1->isChecked());
+        ini.write(keys::alarmMessage, Edit3->text());
+    });
 }
 
 void TForm8::FormActivate() {
@@ -40,7 +40,11 @@ void TForm8::FormActivate() {
 }
 
 // The kind is taken over as soon as "Jouer une musique" changes, whoever changes it.
-void TForm8::RadioButton1Click() { Form1->AlarmPlaysSound = RadioButton1->isChecked(); }
+void TForm8::RadioButton1Click() {
+    const bool changed = Form1->AlarmPlaysSound != RadioButton1->isChecked();
+    Form1->AlarmPlaysSound = RadioButton1->isChecked();
+    if (changed) Form1->saveSettings();
+}
 
 void TForm8::CheckBox1Click() { Edit3->setEnabled(CheckBox1->isChecked()); }
 

@@ -45,11 +45,12 @@ void TForm5::FormShow() {
 
 void TForm5::FormHide() {
     if (Edit6->text().isEmpty()) CheckBox1->setChecked(false);
-    vt::IniFile ini = services.settings.open();
-    ini.write(keys::countdownFile, OpenDialog1.fileName);
-    ini.write(keys::countdownShowsMessage, CheckBox1->isChecked());
-    ini.write(keys::countdownMessage, Edit6->text());
-    ini.commit();
+    // With the countdown "Start" has just set going.
+    Form1->saveSettings([&](vt::IniFile& ini) {
+        ini.write(keys::countdownFile, OpenDialog1.fileName);
+        ini.write(keys::countdownShowsMessage, CheckBox1->isChecked());
+        ini.write(keys::countdownMessage, Edit6->text());
+    });
 }
 
 void TForm5::FormActivate() { Form1->paintInThemeColor({Label1, Label2, Label3, Label4}); }

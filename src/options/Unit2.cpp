@@ -25,6 +25,7 @@ void TForm2::Button1Click() {
     Form1->ChosenFont = FontDialog1;
     Form1->BackColor = ColorDialog1;
     Form1->ChimeSound = OpenDialog1.fileName;
+    Form1->saveSettings();
     hide();
 }
 

@@ -54,10 +54,24 @@ void TForm1::readSettings() {
 }
 
 void TForm1::FormDestroy() {
-    if (SaveOnExit) writeSettings();
+    if (SaveOnExit) writeSettings(Label1->fontValue());
 }
 
-void TForm1::writeSettings() {
+void TForm1::saveSettings(const std::function<void(vt::IniFile&)>& more) {
+    lastSaveMs = services.clock.elapsedMs();
+    vt::PendingReports reports(services.report);
+    settingsReport.collect(reports, [&] { writeSettings(ChosenFont, more); });
+}
+
+void TForm1::saveSettingsQuietly() noexcept {
+    try {
+        writeSettings(ChosenFont);
+    } catch (...) {
+        // Nothing can be shown any more: the program is ending.
+    }
+}
+
+void TForm1::writeSettings(const vt::FontValue& font, const std::function<void(vt::IniFile&)>& more) {
     vt::IniFile ini = services.settings.open();
     ini.write(keys::shakeCount, ShakeCount);
     ini.write(keys::backColor, BackColor);
@@ -75,11 +89,19 @@ void TForm1::writeSettings() {
     ini.write(keys::countdownHours, Form5->Hours);
     ini.write(keys::countdownMinutes, Form5->Minutes);
     ini.write(keys::countdownSeconds, Form5->Seconds);
-    const vt::FontValue font = Label1->fontValue();
     ini.write(keys::fontName, font.family);
     ini.write(keys::fontColor, font.color);
     ini.write(keys::fontSize, font.pointSize);
+    if (more) more(ini);
     ini.commit();
+}
+
+void TForm1::keepRunningCounters() {
+    // At most this much counting is lost when the program ends without a word (a crash, a power cut).
+    constexpr qint64 savedEveryMs = 9000;
+    if ((Form3->Timer1->isActive() || Form5->Running) &&
+        services.clock.elapsedMs() - lastSaveMs >= savedEveryMs)
+        saveSettings();
 }
 
 void TForm1::FormActivate() {
@@ -137,6 +159,7 @@ void TForm1::Timer1Timer() {
     const QTime alarmTime(AlarmHour, AlarmMinute);
     if (AlarmOn && alarmTime.isValid() && comesBetween(previous, instant, alarmTime)) ringAlarm(reports);
     redrawFace(reports);
+    keepRunningCounters();
 }
 
 bool TForm1::playSound(const QString& file, vt::PendingReports& reports) {

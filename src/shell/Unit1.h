@@ -1,12 +1,14 @@
 #pragma once
 
 #include "framework/services/ReportOnce.h"
+#include "framework/settings/IniFile.h"
 #include "framework/windows/Form.h"
 #include "ui_Unit1.h"
 
 #include <QDateTime>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 // The main window: the time, the date, the weekday and the clock face, the menu to every other window,
@@ -34,6 +36,12 @@ public:
 
     // Shows the bell while the alarm is armed; from the first activation on.
     void showAlarmBell();
+    // Writes what a restart must find, and `more` of a window's own keys, in one commit; the font is the
+    // one the labels show from the next activation on. A failure to write is said once, and again only
+    // after a write went through.
+    void saveSettings(const std::function<void(vt::IniFile&)>& more = {});
+    // The same where nothing can be shown any more (the session is ending): a failure is let go.
+    void saveSettingsQuietly() noexcept;
     // Gives a window's captions the theme colour, the font colour of the time.
     void paintInThemeColor(std::initializer_list<QWidget*> captions) const;
 
@@ -53,7 +61,9 @@ public slots:
 
 private:
     void readSettings();
-    void writeSettings();
+    void writeSettings(const vt::FontValue& font, const std::function<void(vt::IniFile&)>& more = {});
+    // While the stopwatch or the countdown runs, their counters reach the file every few seconds.
+    void keepRunningCounters();
     // Whether the sound plays; its failure goes to `reports`.
     bool playSound(const QString& file, vt::PendingReports& reports);
     void ringAlarm(vt::PendingReports& reports);
@@ -62,7 +72,8 @@ private:
 
     std::optional<qint64> previousTick;
     QDateTime decoded; // the time the latest tick read; a tick resumed after a nested one draws it
-    vt::ReportOnce faceReport, bellReport;
+    vt::ReportOnce faceReport, bellReport, settingsReport;
+    qint64 lastSaveMs = 0;
     bool activated = false;
 };
 

@@ -50,6 +50,10 @@ void TForm3::FormHide() {
     ini.commit();
 }
 
+void TForm3::saveCount() {
+    Form1->saveSettings([&](vt::IniFile& ini) { ini.write(keys::stopwatchRunning, Timer1->isActive()); });
+}
+
 void TForm3::FormActivate() { Form1->paintInThemeColor({Label1}); }
 
 void TForm3::Timer1Timer() {
@@ -62,6 +66,7 @@ void TForm3::Button1Click() {
     reference = services.clock.elapsedMs() - uncounted;
     uncounted = 0;
     Timer1->setActive(true);
+    saveCount();
 }
 
 void TForm3::Button2Click() {
@@ -70,6 +75,7 @@ void TForm3::Button2Click() {
     uncounted = services.clock.elapsedMs() - reference;
     Timer1->setActive(false);
     showCount();
+    saveCount();
 }
 
 void TForm3::Button3Click() {
@@ -77,4 +83,5 @@ void TForm3::Button3Click() {
     setCount({});
     Timer1->setActive(false);
     uncounted = 0;
+    saveCount();
 }

@@ -32,6 +32,8 @@ private:
     // Adds the whole tenths since `reference` and moves it on by as many.
     void countElapsed();
     void showCount();
+    // The counters and whether it runs, as a restart must find them.
+    void saveCount();
 
     // While running: the moment, in elapsed ms, from which time is not counted yet.
     qint64 reference = 0;

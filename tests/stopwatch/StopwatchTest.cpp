@@ -121,21 +121,24 @@ TEST_F(Stopwatch, AHiddenStopwatchGoesOnCounting) {
     EXPECT_EQ(shown(), "00:00:02:0");
 }
 
-TEST_F(Stopwatch, EveryHideWritesTheRunningStateAndNothingElse) {
-    start();
-    pause();
-    reset();
-    EXPECT_FALSE(QFile::exists(settingsPath())); // the buttons write nothing
+TEST_F(Stopwatch, EveryButtonWritesTheCountAndTheRunningStateAndEveryHideTheRunningState) {
     Form3->show();
+    start();
+    EXPECT_EQ(stored("start"), "1");
+    run(1500);
+    pause();
+    EXPECT_EQ(stored("start"), "0");
+    EXPECT_EQ(stored("secpass"), "1");
+    EXPECT_EQ(stored("millipass"), "5");
     start();
     run(1000);
     Form3->close();
     EXPECT_EQ(stored("start"), "1");
+    EXPECT_EQ(stored("secpass"), "1"); // a hide writes only the running state
     Form3->show();
-    pause();
-    Form3->hide();
+    reset();
     EXPECT_EQ(stored("start"), "0");
-    EXPECT_EQ(stored("secpass"), "(absent)");
+    EXPECT_EQ(stored("secpass"), "0");
 }
 
 TEST_F(Stopwatch, TheCountAndTheRunningStateSurviveARestart) {
