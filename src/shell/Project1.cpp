@@ -2,8 +2,13 @@
 #include "common/DataFiles.h"
 #include "framework/app/Application.h"
 #include "framework/platform/DisplayProbe.h"
+#include "framework/platform/ExitHook.h"
 #include "framework/platform/RealServices.h"
+#include "framework/platform/SingleInstance.h"
+#include "framework/platform/SleepWatcher.h"
 #include "framework/platform/TerminationSignals.h"
+
+#include <QSessionManager>
 
 #include <cstdio>
 
@@ -22,15 +27,34 @@ int main(int argc, char** argv) {
 
     vt::RealServices real(DataFile::all, vt::Application::applicationName());
     application.setErrorReport(&real.report);
+    vt::SingleInstance instance(real.settings.path());
+    if (instance.anotherRuns()) return 0;
+    vt::DiskFileStore::removeLeftovers(real.settings.path());
 
     WindowSet windows(real.services);
-    // SIGTERM, SIGINT and SIGHUP end the loop as "Quitter" does.
-    termination.onSignal([&] { windows.forms().endLoop(); });
+    instance.onRaiseRequest([&] { windows.bringMainWindowToFront(); });
+    // What the user set or counted is written before anything that needs the display: at the end of a
+    // session the display may be gone already.
+    termination.onSignal([&] {
+        windows.saveSettingsQuietly();
+        windows.forms().endLoop();
+    });
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
+                     [&](QSessionManager&) { windows.saveSettingsQuietly(); });
+    const vt::SleepWatcher sleep([&] { windows.saveSettingsQuietly(); },
+                                 [&] { real.report.guard([&] { windows.tickNow(); }); });
     windows.showMainWindow();
     // A missing icon is reported over the shown window; the program goes on without it.
     real.report.guard([&] { windows.loadApplicationIcon(); });
-    // The loop may already have been asked to end while that report was open (a signal, say).
-    if (!windows.forms().loopEndRequested()) vt::Application::exec();
+    {
+        // Qt ends the process itself when the connection to the display breaks.
+        const vt::ExitHook displayLost([&] { windows.saveSettingsQuietly(); });
+        // The loop may already have been asked to end while that report was open (a signal, say).
+        if (!windows.forms().loopEndRequested()) vt::Application::exec();
+    }
     windows.tearDown();
+    // The reset's new copy starts once this one has let go.
+    instance.release();
+    windows.restartIfAsked();
     return 0;
 }

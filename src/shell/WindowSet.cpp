@@ -48,14 +48,26 @@ void WindowSet::loadApplicationIcon() {
 
 void WindowSet::showMainWindow() { Form1->show(); }
 
+void WindowSet::bringMainWindowToFront() {
+    Form1->setWindowState(Form1->windowState() & ~Qt::WindowMinimized);
+    Form1->showInFront();
+}
+
+void WindowSet::tickNow() { Form1->Timer1Timer(); }
+
+void WindowSet::saveSettingsQuietly() noexcept {
+    if (Form1) Form1->saveSettingsQuietly();
+}
+
 void WindowSet::tearDown() {
     if (clearReferences.empty()) return;
     registry.tearDown();
     for (const auto& clear : std::exchange(clearReferences, {}))
         clear();
-    // After a reset the new copy starts from nothing, once this one has written its last.
-    if (registry.restartRequested()) {
-        QFile::remove(services.settings.path());
-        services.desktop.open(services.folder.executable());
-    }
+}
+
+void WindowSet::restartIfAsked() {
+    if (!registry.restartRequested()) return;
+    QFile::remove(services.settings.path());
+    services.desktop.open(services.folder.executable());
 }

@@ -16,7 +16,15 @@ public:
     // Gives the application the icon from "horloge.ico"; fails when the file can't be read.
     void loadApplicationIcon();
     void showMainWindow();
+    // Brings the main window to the front, out of the task bar if need be.
+    void bringMainWindowToFront();
+    // The clock tick now, as after the machine woke up.
+    void tickNow();
+    // What a restart must find, written where nothing can be shown any more (the session is ending).
+    void saveSettingsQuietly() noexcept;
     void tearDown();
+    // After the teardown of a reset: starts the program again, from nothing.
+    void restartIfAsked();
 
     vt::FormRegistry& forms() { return registry; }
 

@@ -44,6 +44,7 @@ TEST_F(WindowsOfAnInstalledCopy, TheResetDeletesTheUsersFileAndStartsANewCopy) {
     fakes.boxes.answers = {Box::AnswerYes};
     Form1->Remisezro1Click();
     windows->tearDown();
+    windows->restartIfAsked();
     EXPECT_FALSE(QFile::exists(settingsPath));
     EXPECT_EQ(fakes.desktop.opened, QStringList({fakes.folder.executable()}));
 }

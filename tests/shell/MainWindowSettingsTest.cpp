@@ -131,6 +131,7 @@ TEST_F(MainWindowSettings, TheResetWritesNothingAndTheNextCopyStartsFromDefaults
     fakes.boxes.answers = {vt::Box::AnswerYes};
     Form1->Remisezro1Click();
     windows->tearDown();
+    windows->restartIfAsked();
     EXPECT_FALSE(QFile::exists(settingsPath()));
     EXPECT_EQ(fakes.desktop.opened, QStringList({fakes.folder.executable()}));
     restart();

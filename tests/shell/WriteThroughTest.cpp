@@ -113,6 +113,20 @@ TEST_F(WriteThrough, RunningCountersReachTheFileEveryTenSecondsAtTheLatest) {
     }
 }
 
+TEST_F(WriteThrough, AFileThatCantBeWrittenIsSaidOnceUntilAWriteGoesThrough) {
+    const QString cantWrite = "Impossible d'écrire dans " + settingsPath() + ".";
+    fakes.disk.setFault(vt::DiskFileStore::Fault::Rename);
+    Form3->Button1->click();
+    seconds(30); // the running stopwatch's writes
+    Form3->Button2->click();
+    EXPECT_EQ(fakes.boxes.texts(), QStringList({cantWrite}));
+    fakes.disk.setFault(vt::DiskFileStore::Fault::None);
+    Form3->Button1->click();
+    fakes.disk.setFault(vt::DiskFileStore::Fault::Rename);
+    Form3->Button2->click();
+    EXPECT_EQ(fakes.boxes.texts(), QStringList({cantWrite, cantWrite}));
+}
+
 TEST_F(WriteThrough, AnIdleClockNeverTouchesTheFile) {
     QFile::remove(settingsPath());
     for (int minute = 0; minute < 90; ++minute)

@@ -1,9 +1,11 @@
 #include "DiskFileStore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -37,6 +39,21 @@ bool writeAll(int fd, const char* data, qsizetype size) {
     return true;
 }
 
+// The temporary files of a target: ".config.ini.<base 36 digits>.tmp" beside "config.ini".
+QString tempPrefix(const QFileInfo& target) { return u'.' + target.fileName() + u'.'; }
+const QString tempSuffix = QStringLiteral(".tmp");
+
+bool isTempName(const QString& name, const QFileInfo& target) {
+    const QString prefix = tempPrefix(target);
+    if (name.size() <= prefix.size() + tempSuffix.size() || !name.startsWith(prefix) ||
+        !name.endsWith(tempSuffix))
+        return false;
+    const QStringView digits =
+        QStringView(name).sliced(prefix.size(), name.size() - prefix.size() - tempSuffix.size());
+    return std::all_of(digits.begin(), digits.end(),
+                       [](QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z'); });
+}
+
 // The temporary file beside the target, removed unless it was renamed over the target.
 class TempFile {
 public:
@@ -44,8 +61,8 @@ public:
         const QFileInfo info(target);
         for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
             const QString suffix = QString::number(QRandomGenerator::global()->generate(), 36);
-            const QByteArray name = native(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
-                                           u'.' + suffix + QStringLiteral(".tmp"));
+            const QByteArray name =
+                native(info.absolutePath() + u'/' + tempPrefix(info) + suffix + tempSuffix);
             fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd >= 0) path = name; // only a file we made is ours to remove
             if (fd < 0 && errno != EEXIST) break;
@@ -108,6 +125,15 @@ std::optional<QByteArray> DiskFileStore::read(const QString& path) const {
     }
     ::close(fd);
     return contents;
+}
+
+void DiskFileStore::removeLeftovers(const QString& path) {
+    const QString target = linkTarget(path);
+    if (target.isEmpty()) return;
+    const QFileInfo info(target);
+    QDir folder = info.dir();
+    for (const QString& name : folder.entryList({tempPrefix(info) + u'*'}, QDir::Files | QDir::Hidden))
+        if (isTempName(name, info)) folder.remove(name);
 }
 
 void DiskFileStore::replace(const QString& path, const QByteArray& contents) {

@@ -17,6 +17,8 @@ public:
 
     std::optional<QByteArray> read(const QString& path) const override;
     void replace(const QString& path, const QByteArray& contents) override;
+    // Removes the temporary files a write that was killed left beside the file, and only those.
+    static void removeLeftovers(const QString& path);
 
 private:
     Fault fault;

@@ -9,26 +9,31 @@
 
 namespace vt {
 
-ProgramPaths choosePaths(const QString& executableFolder, bool dataBeside, bool writable,
-                         const QString& configHome, const QString& home) {
+namespace {
+const QString settingsFileName = QStringLiteral("config.ini");
+} // namespace
+
+ProgramPaths choosePaths(const QString& executableFolder, const FolderHolds& holds, const QString& configHome,
+                         const QString& home) {
     const QString beside = QDir::cleanPath(executableFolder) + '/';
-    if (dataBeside && writable) return {beside, beside + QStringLiteral("config.ini")};
+    if (holds.settings || (holds.data && holds.writable)) return {beside, beside + settingsFileName};
     const QString config = QDir::isAbsolutePath(configHome) ? configHome : home + QStringLiteral("/.config");
     const QString installed = QDir::cleanPath(beside + QStringLiteral("../share/vantorel")) + '/';
-    return {dataBeside ? beside : installed,
+    return {holds.data ? beside : installed,
             QDir::cleanPath(config + QStringLiteral("/vantorel/config.ini"))};
 }
 
 ProgramPaths findPaths(const QString& executableFolder, DataFileNames dataFiles, const QString& configHome,
                        const QString& home) {
     const QDir folder(executableFolder);
-    bool dataBeside = false;
+    FolderHolds holds;
     for (const char* name : dataFiles)
-        dataBeside = dataBeside || QFile::exists(folder.filePath(QString::fromUtf8(name)));
+        holds.data = holds.data || QFile::exists(folder.filePath(QString::fromUtf8(name)));
+    holds.settings = QFile::exists(folder.filePath(settingsFileName));
     // Asked of the system rather than read from the permission bits, which say nothing of a read-only disk.
-    const bool writable =
+    holds.writable =
         ::faccessat(AT_FDCWD, QFile::encodeName(executableFolder).constData(), W_OK | X_OK, AT_EACCESS) == 0;
-    return choosePaths(executableFolder, dataBeside, writable, configHome, home);
+    return choosePaths(executableFolder, holds, configHome, home);
 }
 
 DiskProgramFolder::DiskProgramFolder(DataFileNames dataFiles)

@@ -13,13 +13,21 @@ struct ProgramPaths {
     bool operator==(const ProgramPaths&) const = default;
 };
 
-// The paths of a copy whose executable is in `executableFolder`. A portable program folder holds the
-// data files beside the executable and can be written: the settings go there too. Otherwise the settings
-// go in the user's config folder (`configHome`, $XDG_CONFIG_HOME, or `home`/.config when that is empty or
-// relative), and the data files are the ones beside the executable if there are some, else those of an
-// installed copy, <prefix>/share/vantorel beside <prefix>/bin.
-ProgramPaths choosePaths(const QString& executableFolder, bool dataBeside, bool writable,
-                         const QString& configHome, const QString& home);
+// What the executable's folder holds: data files, a settings file, and whether it can be written.
+struct FolderHolds {
+    bool data = false;
+    bool settings = false;
+    bool writable = false;
+};
+
+// The paths of a copy whose executable is in `executableFolder`. A portable program folder keeps its
+// settings beside the executable: one that holds a settings file (readable even when the folder can't
+// be written, which is then said at the first write), or one that holds data files and can be written.
+// Otherwise the settings go in the user's config folder (`configHome`, $XDG_CONFIG_HOME, or
+// `home`/.config when that is empty or relative), and the data files are the ones beside the executable
+// if there are some, else those of an installed copy, <prefix>/share/vantorel beside <prefix>/bin.
+ProgramPaths choosePaths(const QString& executableFolder, const FolderHolds& holds, const QString& configHome,
+                         const QString& home);
 
 // The names of the data files a program folder holds.
 using DataFileNames = std::span<const char* const>;

@@ -113,6 +113,22 @@ TEST_F(DiskFileStoreTest, EachFailingStepLeavesTheOldFileAndNoTemporary) {
     }
 }
 
+TEST_F(DiskFileStoreTest, TheTemporaryFilesOfAKilledWriteAreRemovedAndNothingElse) {
+    put("[option]\nvibreur=3\n");
+    const QStringList ours = {".config.ini.1x9q.tmp", ".config.ini.0.tmp"};
+    const QStringList others = {".config.ini.tmp", ".config.ini.AB.tmp", "config.ini.1x9q.tmp",
+                                ".other.ini.1x9q.tmp", ".config.ini.1x9q.tmp~"};
+    for (const QString& name : ours + others) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    DiskFileStore::removeLeftovers(path);
+    QStringList expected = others + QStringList{"config.ini"};
+    expected.sort();
+    EXPECT_EQ(entries(), expected);
+    EXPECT_EQ(bytes(), "[option]\nvibreur=3\n");
+}
+
 TEST_F(DiskFileStoreTest, IniFileCommitsThroughTheDisk) {
     put("; garder\n[A]\nx=1\n");
     IniFile ini(path, disk);
