@@ -243,19 +243,31 @@ bool isUtf8(QByteArrayView bytes) {
 }
 
 // The decoding keeps everything: UTF-8 when the bytes are, else one character for each byte.
+// Line by line: a line that is valid UTF-8 is read as UTF-8, any other as Windows-1252.
 std::optional<std::string> lossyDecoding(QByteArrayView body, const QString& text) {
-    if (isUtf8(body)) {
-        if (text.toUtf8() != body) return "valid UTF-8 did not decode to the text it holds";
-        return std::nullopt;
+    qsizetype at = 0; // where the line's text starts
+    for (qsizetype start = 0; start < body.size();) {
+        const qsizetype lineFeed = body.indexOf('\n', start);
+        const qsizetype end = lineFeed < 0 ? body.size() : lineFeed + 1;
+        const QByteArrayView line = body.sliced(start, end - start);
+        start = end;
+        if (isUtf8(line)) {
+            const QString decoded = QString::fromUtf8(line);
+            if (QStringView(text).mid(at, decoded.size()) != decoded)
+                return "a valid UTF-8 line did not decode to the text it holds";
+            at += decoded.size();
+            continue;
+        }
+        if (text.size() - at < line.size())
+            return "a line that is not UTF-8 did not decode one character per byte";
+        for (qsizetype i = 0; i < line.size(); ++i, ++at) {
+            const quint8 b = quint8(line[i]);
+            const char16_t c = text[at].unicode();
+            if ((b < 0x80 || b >= 0xA0) ? c != b : (c < 0x80 || QChar::isSurrogate(c)))
+                return "a byte of a Windows-1252 line decoded as " + shown(text.mid(at, 1));
+        }
     }
-    if (text.size() != body.size()) return "a file that is not UTF-8 did not decode one character per byte";
-    for (qsizetype i = 0; i < body.size(); ++i) {
-        const quint8 b = quint8(body[i]);
-        const char16_t c = text[i].unicode();
-        if ((b < 0x80 || b >= 0xA0) ? c != b : (c < 0x80 || QChar::isSurrogate(c)))
-            return "byte " + std::to_string(i) + " of a Windows-1252 file decoded as " +
-                   shown(text.mid(i, 1));
-    }
+    if (at != text.size()) return "the text holds more than the file";
     return std::nullopt;
 }
 

@@ -20,6 +20,9 @@ public slots:
     void UpDown1Click();
     void Button1Click();
     void Button2Click();
+
+private:
+    void takeStoredTime();
 };
 
 inline TForm7* Form7 = nullptr;

@@ -26,6 +26,8 @@ TForm1::TForm1(vt::Services& services, vt::FormRegistry& registry)
 
 void TForm1::FormCreate() {
     SaveOnExit = true;
+    // The first tick's interval starts with the program, so a start just before a full hour still chimes.
+    previousTick = services.clock.programStartMs();
     readSettings();
     DayNames = {"", "Lundi", "Mardi", "Mercredi", "Jeudi", "Vendredi", "Samedi", "Dimanche"};
     ChosenFont = Label1->fontValue();
@@ -116,7 +118,13 @@ void TForm1::FormActivate() {
     for (vt::Form* window :
          std::initializer_list<vt::Form*>{Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8})
         vt::applyBackground(*window, BackColor);
-    Image2->move(Label1->x() + Label1->width() + 6, Image2->y());
+    placeBell();
+}
+
+void TForm1::placeBell() {
+    // Beside the time text, whatever its font and its locale's width.
+    const int left = Label1->x() + Label1->width() + 6;
+    if (Image2->x() != left) Image2->move(left, Image2->y());
 }
 
 void TForm1::paintInThemeColor(std::initializer_list<QWidget*> captions) const {
@@ -142,18 +150,21 @@ void TForm1::Timer1Timer() {
     // One reading of the clock serves the whole tick, so the date and the time always agree.
     const QDateTime now = services.clock.localNow();
     const qint64 instant = now.toMSecsSinceEpoch();
-    const qint64 previous = previousTick.value_or(instant - 1000);
-    previousTick = instant;
+    const qint64 previous = std::exchange(previousTick, instant);
     decoded = now;
 
-    Label1->setCaption(now.toString(services.clock.longTimeFormat()));
-    Label2->setCaption(now.date().toString(services.clock.shortDateFormat()));
+    // The user's locale's words too (day periods, month names), not only its patterns.
+    const QLocale locale;
+    Label1->setCaption(locale.toString(now, services.clock.longTimeFormat()));
+    Label2->setCaption(locale.toString(now.date(), services.clock.shortDateFormat()));
+    placeBell();
     Label3->setCaption(DayNames[now.date().dayOfWeek()]);
 
     // Failures are reported once the tick is done, so that no report holds it halfway.
     vt::PendingReports reports(services.report);
     if (fullHourComesBetween(previous, instant)) {
-        playSound(ChimeSound, reports);
+        // Without a sound output this would be said every hour: once is enough.
+        chimeReport.collect(reports, [&] { play(ChimeSound); });
         shakeWindow(*this, ShakeCount, services);
     }
     const QTime alarmTime(AlarmHour, AlarmMinute);
@@ -162,19 +173,18 @@ void TForm1::Timer1Timer() {
     keepRunningCounters();
 }
 
-bool TForm1::playSound(const QString& file, vt::PendingReports& reports) {
-    return reports.collect([&] {
-        MediaPlayer1.setFileName(file);
-        MediaPlayer1.open();
-        MediaPlayer1.play();
-    });
+void TForm1::play(const QString& file) {
+    MediaPlayer1.setFileName(file);
+    MediaPlayer1.open();
+    MediaPlayer1.play();
 }
 
 void TForm1::ringAlarm(vt::PendingReports& reports) {
     if (Form8->RadioButton1->isChecked()) {
         // A sleeping user is woken by a sound, not by a silent box: the default one, then.
         const QString fallback = services.folder.file(DataFile::alarmSound);
-        if (!playSound(AlarmSound, reports) && AlarmSound != fallback) playSound(fallback, reports);
+        if (!reports.collect([&] { play(AlarmSound); }) && AlarmSound != fallback)
+            reports.collect([&] { play(fallback); });
     } else {
         services.desktop.open(AlarmFile);
     }

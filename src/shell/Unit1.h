@@ -9,7 +9,6 @@
 
 #include <array>
 #include <functional>
-#include <optional>
 
 // The main window: the time, the date, the weekday and the clock face, the menu to every other window,
 // and the values several windows share.
@@ -64,15 +63,15 @@ private:
     void writeSettings(const vt::FontValue& font, const std::function<void(vt::IniFile&)>& more = {});
     // While the stopwatch or the countdown runs, their counters reach the file every few seconds.
     void keepRunningCounters();
-    // Whether the sound plays; its failure goes to `reports`.
-    bool playSound(const QString& file, vt::PendingReports& reports);
+    void play(const QString& file);
     void ringAlarm(vt::PendingReports& reports);
     void redrawFace(vt::PendingReports& reports);
     void loadBell(vt::PendingReports& reports);
+    void placeBell();
 
-    std::optional<qint64> previousTick;
+    qint64 previousTick = 0;
     QDateTime decoded; // the time the latest tick read; a tick resumed after a nested one draws it
-    vt::ReportOnce faceReport, bellReport, settingsReport;
+    vt::ReportOnce faceReport, bellReport, chimeReport, settingsReport;
     qint64 lastSaveMs = 0;
     bool activated = false;
 };

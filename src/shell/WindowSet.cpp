@@ -8,13 +8,15 @@
 #include "countdown/Unit4.h"
 #include "countdown/Unit5.h"
 #include "framework/core/Failure.h"
+#include "framework/core/RegularFile.h"
 #include "options/Unit2.h"
 #include "stopwatch/Unit3.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFile>
 #include <QIcon>
-#include <QImage>
+#include <QImageReader>
 
 #include <utility>
 
@@ -40,9 +42,18 @@ WindowSet::~WindowSet() { tearDown(); }
 
 void WindowSet::loadApplicationIcon() {
     const QString path = services.folder.file(DataFile::icon);
-    QImage image;
-    if (!image.load(path)) throw vt::Failure(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path));
-    QIcon icon(path);
+    constexpr qint64 maxIconBytes = 16 << 20;
+    std::optional<QByteArray> bytes = vt::readRegularFile(path, maxIconBytes);
+    QIcon icon;
+    if (bytes) {
+        // Every size the file holds.
+        QBuffer buffer(&*bytes);
+        QImageReader reader(&buffer);
+        do
+            if (const QImage size = reader.read(); !size.isNull()) icon.addPixmap(QPixmap::fromImage(size));
+        while (reader.jumpToNextImage());
+    }
+    if (icon.isNull()) throw vt::Failure(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path));
     QApplication::setWindowIcon(icon);
 }
 

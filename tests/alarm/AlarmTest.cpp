@@ -72,6 +72,23 @@ TEST_F(Alarm, EachShowingOfTheTimeDialogShowsTheStoredAlarm) {
     EXPECT_TRUE(Form6->isEnabled());
 }
 
+TEST_F(Alarm, AHandEditedTimeOutOfRangeShowsAtTheNearerBound) {
+    const struct {
+        int hour, minute;
+        const char *shown, *afterStepDown;
+    } stored[] = {
+        {7, 75, "07 : 59", "07 : 58"}, {7, -5, "07 : 00", "06 : 59"}, {31, 10, "23 : 10", "23 : 09"}};
+    for (const auto& time : stored) {
+        Form1->AlarmHour = time.hour;
+        Form1->AlarmMinute = time.minute;
+        Form7->show();
+        EXPECT_EQ(Form7->Label1->caption(), time.shown);
+        Form7->UpDown1->step(-1);
+        EXPECT_EQ(Form7->Label1->caption(), time.afterStepDown);
+        Form7->Button2->click();
+    }
+}
+
 TEST_F(Alarm, OkStoresTheTimeAndArmsTheAlarmAtOnce) {
     setAlarm(6, 45);
     EXPECT_EQ(Form1->AlarmHour, 6);

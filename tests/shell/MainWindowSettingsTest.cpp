@@ -130,7 +130,11 @@ TEST_F(MainWindowSettings, TheResetWritesNothingAndTheNextCopyStartsFromDefaults
     Form8->show(); // its hide at the teardown would write the message keys
     fakes.boxes.answers = {vt::Box::AnswerYes};
     Form1->Remisezro1Click();
+    // A file that can't be read would refuse any write: nothing is tried, so nothing is said.
+    fakes.disk.setFault(vt::DiskFileStore::Fault::Read);
     windows->tearDown();
+    fakes.disk.setFault(vt::DiskFileStore::Fault::None);
+    EXPECT_EQ(fakes.boxes.shown.size(), 1u); // the question only
     windows->restartIfAsked();
     EXPECT_FALSE(QFile::exists(settingsPath()));
     EXPECT_EQ(fakes.desktop.opened, QStringList({fakes.folder.executable()}));

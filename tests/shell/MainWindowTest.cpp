@@ -90,15 +90,24 @@ TEST_F(MainWindow, ChimesAndShakesAtTheFullHour) {
     EXPECT_NE(Form1->pos(), before);
 }
 
-TEST_F(MainWindow, AChimeThatCantBeOpenedIsReportedAndTheRestOfTheTickStillRuns) {
+TEST_F(MainWindow, AChimeThatCantBeOpenedIsReportedOnceAndTheRestOfTheTickStillRuns) {
     fakes.player.unopenable << fakes.folder.file("ding.wav");
     startAt(paris(2026, 12, 8, 13, 59, 59, 500));
     const QPoint before = Form1->pos();
     runUntil(paris(2026, 12, 8, 14, 0, 0, 500));
-    EXPECT_EQ(fakes.boxes.texts(),
-              QStringList({"Impossible d'ouvrir le fichier son " + fakes.folder.file("ding.wav") + "."}));
+    const QString cantOpen = "Impossible d'ouvrir le fichier son " + fakes.folder.file("ding.wav") + ".";
+    EXPECT_EQ(fakes.boxes.texts(), QStringList({cantOpen}));
     EXPECT_NE(Form1->pos(), before);
     EXPECT_FALSE(Form1->Image1->picture().isNull());
+
+    // Not at every hour; again only once a chime has played in between.
+    runUntil(paris(2026, 12, 8, 16, 0, 0, 500));
+    EXPECT_EQ(fakes.boxes.texts(), QStringList({cantOpen}));
+    fakes.player.unopenable.clear();
+    runUntil(paris(2026, 12, 8, 17, 0, 0, 500));
+    fakes.player.unopenable << fakes.folder.file("ding.wav");
+    runUntil(paris(2026, 12, 8, 18, 0, 0, 500));
+    EXPECT_EQ(fakes.boxes.texts(), QStringList({cantOpen, cantOpen}));
 }
 
 TEST_F(MainWindow, ALateTickStillChimesAndTwoTicksInOneSecondChimeOnce) {
@@ -162,13 +171,20 @@ TEST_F(MainWindow, NothingChimesAtTheTickAfterTheClockWasSetBack) {
     EXPECT_EQ(chimes(), 0);
 }
 
-TEST_F(MainWindow, TheFirstTickChimesOnlyWithinSecondZero) {
+TEST_F(MainWindow, TheFirstTickChimesForAFullHourSinceTheProgramStarted) {
     startAt(paris(2026, 12, 8, 13, 59, 59, 999));
     fakes.clock.advance(100);
     EXPECT_EQ(chimes(), 1);
-    startAt(paris(2026, 12, 8, 14, 0, 0, 400)); // started after 14:00:00: the first tick is 14:00:01
+    // Started at 23:59:59.9, its windows ready only after midnight: the first tick comes at 00:00:01.
+    windows.reset();
+    fakes.clock.setLocal(paris(2026, 12, 8, 23, 59, 59, 900));
+    fakes.clock.stall(300);
+    windows = std::make_unique<WindowSet>(fakes.services);
     fakes.clock.advance(1000);
-    EXPECT_EQ(chimes(), 1);
+    EXPECT_EQ(chimes(), 2);
+    startAt(paris(2026, 12, 9, 14, 0, 0, 400)); // started after 14:00:00: the first tick is 14:00:01
+    fakes.clock.advance(1000);
+    EXPECT_EQ(chimes(), 2);
 }
 
 TEST_F(MainWindow, ActivationAppliesTheChosenFontTheBackgroundAndPlacesTheBell) {
@@ -182,6 +198,22 @@ TEST_F(MainWindow, ActivationAppliesTheChosenFontTheBackgroundAndPlacesTheBell) 
         EXPECT_EQ(window->palette().color(QPalette::Window), QColor(0, 255, 0));
     EXPECT_EQ(Form1->Image2->x(), Form1->Label1->x() + Form1->Label1->width() + 6);
     EXPECT_GT(Form1->Image2->x(), 128);
+}
+
+// The user's locale's words, and the bell beside the time however wide the locale writes it.
+TEST_F(MainWindow, TheTimeAndDateSpeakTheUsersLocaleAndTheBellFollowsTheTime) {
+    const QLocale french;
+    QLocale::setDefault(QLocale(QLocale::Korean, QLocale::SouthKorea));
+    fakes.clock.timeFormat = "AP h시 m분 s초";
+    fakes.clock.dateFormat = "yyyy. MMMM d.";
+    Form1->AlarmOn = true;
+    Form1->show();
+    settle(); // the bell placed at activation, beside "00:00:00"
+    fakes.clock.advance(1000);
+    QLocale::setDefault(french);
+    EXPECT_EQ(Form1->Label1->caption(), "오후 2시 5분 10초");
+    EXPECT_EQ(Form1->Label2->caption(), "2026. 12월 8.");
+    EXPECT_EQ(Form1->Image2->x(), Form1->Label1->x() + Form1->Label1->width() + 6);
 }
 
 TEST_F(MainWindow, ResetAnsweredNoChangesNothing) {

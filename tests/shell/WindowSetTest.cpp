@@ -14,6 +14,8 @@
 
 #include <QFile>
 
+#include <sys/stat.h>
+
 namespace {
 
 // The windows as tests/designed-windows.txt describes them.
@@ -68,14 +70,20 @@ TEST(Startup, MakesTheEightWindowsAsDesignedAndShowsOnlyTheMainOne) {
     EXPECT_EQ(Form8, nullptr);
 }
 
-TEST(Startup, AMissingIconFailsWithItsPath) {
+TEST(Startup, AMissingIconOrOneThatIsNoOrdinaryFileFailsWithItsPath) {
     Fakes fakes;
     WindowSet windows(fakes.services);
-    try {
-        windows.loadApplicationIcon();
-        FAIL();
-    } catch (const vt::Failure& failure) {
-        EXPECT_EQ(failure.message(), "Impossible d'ouvrir le fichier " + fakes.folder.file("horloge.ico"));
+    const QString icon = fakes.folder.file("horloge.ico");
+    for (const bool pipe : {false, true}) {
+        if (pipe) {
+            ASSERT_EQ(::mkfifo(QFile::encodeName(icon).constData(), 0600), 0);
+        }
+        try {
+            windows.loadApplicationIcon();
+            ADD_FAILURE() << "loaded";
+        } catch (const vt::Failure& failure) {
+            EXPECT_EQ(failure.message(), "Impossible d'ouvrir le fichier " + icon);
+        }
     }
 }
 

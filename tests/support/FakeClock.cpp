@@ -32,13 +32,12 @@ std::unique_ptr<vt::TimerBackend> FakeClock::makeTimer(std::function<void()> onT
     return std::make_unique<FakeTimerBackend>(*this, std::move(onTimeout));
 }
 
-void FakeClock::setLocal(const QDateTime& local) { wallMs = local.toMSecsSinceEpoch(); }
+void FakeClock::setLocal(const QDateTime& local) { startMs = wallMs = local.toMSecsSinceEpoch(); }
 
 FakeClock::Scheduled* FakeClock::nextDue(qint64 until) {
     Scheduled* next = nullptr;
     for (Scheduled* timer : timers)
-        if (timer->active && timer->due <= until && (!next || timer->due < next->due))
-            next = timer;
+        if (timer->active && timer->due <= until && (!next || timer->due < next->due)) next = timer;
     return next;
 }
 

@@ -51,7 +51,11 @@ struct FakeMediaPlayer : vt::MediaPlayer {
 
 struct FakeWindowSystem : vt::WindowSystem {
     int flushes = 0;
-    void flush() override { ++flushes; }
+    std::function<void()> whenFlushed;
+    void flush() override {
+        ++flushes;
+        if (whenFlushed) whenFlushed();
+    }
 };
 
 struct FakeDesktopOpen : vt::DesktopOpen {

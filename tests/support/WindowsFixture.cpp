@@ -36,6 +36,7 @@ void WindowsFixture::startAt(const QDateTime& local) {
 
 void WindowsFixture::restart(std::optional<QByteArray> settings) {
     windows.reset();
+    fakes.clock.startProgram();
     if (settings) {
         QFile file(settingsPath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));

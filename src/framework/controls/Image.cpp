@@ -2,7 +2,6 @@
 
 #include "framework/core/Failure.h"
 
-#include <QFileInfo>
 #include <QPainter>
 
 #include <cstdlib>
@@ -12,17 +11,19 @@ namespace vt {
 Image::Image(QWidget* parent) : QWidget(parent) {}
 
 void Image::loadFromFile(const QString& path) {
-    const QFileInfo file(path);
-    if (file.isFile() && path == loaded.path && file.size() == loaded.size &&
-        file.lastModified() == loaded.modified) {
+    const std::optional<FileStamp> stamp = stampOf(path);
+    if (stamp && path == loaded.path && *stamp == loaded.stamp) {
         image = loaded.picture;
         update();
         return;
     }
+    // Only an ordinary file: a pipe or a device in its place would hold the program for good.
+    const std::optional<QByteArray> bytes = readRegularFile(path, maxPictureBytes);
     QImage picture;
-    if (!picture.load(path)) throw Failure(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path));
+    if (!stamp || !bytes || !picture.loadFromData(*bytes))
+        throw Failure(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(path));
     setPicture(picture);
-    loaded = {path, file.size(), file.lastModified(), image};
+    loaded = {path, *stamp, image};
 }
 
 void Image::setPicture(const QImage& picture) {

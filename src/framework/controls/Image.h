@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDateTime>
+#include "framework/core/RegularFile.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -13,8 +14,9 @@ class Image : public QWidget {
 public:
     explicit Image(QWidget* parent = nullptr);
 
-    // Fails with "Impossible d'ouvrir le fichier <path>" when the file can't be read as a picture. A file
-    // loaded before and unchanged since (same size and modification time) isn't decoded again.
+    // Fails with "Impossible d'ouvrir le fichier <path>" when the file can't be read as a picture, or is
+    // no ordinary file of a picture's size. A file loaded before and unchanged since (the same file, not
+    // written nor given other permissions) isn't decoded again.
     void loadFromFile(const QString& path);
     void setPicture(const QImage& image);
     void clear();
@@ -28,10 +30,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    static constexpr qint64 maxPictureBytes = 64 << 20;
+
     struct Loaded {
         QString path;
-        qint64 size = -1;
-        QDateTime modified;
+        FileStamp stamp;
         QImage picture;
     };
 

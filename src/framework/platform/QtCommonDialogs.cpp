@@ -37,7 +37,8 @@ bool QtCommonDialogs::chooseFont(FontValue& font) {
     current.setFamily(QFontInfo(current).family());
     auto* fonts = new QFontDialog(current, &dialog);
     fonts->setWindowFlags(Qt::Widget);
-    fonts->setOptions(QFontDialog::NoButtons);
+    // A desktop's own font dialog would lack the underline, the strike-out and the colour.
+    fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     Color color = font.color;
     auto* colorButton = new QPushButton(QStringLiteral("Couleur..."), &dialog);
     auto* swatch = new QLabel(&dialog);
@@ -83,6 +84,8 @@ bool QtCommonDialogs::openFile(OpenFileRequest& request) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(toQtNameFilters(request.filter));
+    // Each filter shows as its description, the patterns being Qt's reading of it.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setDirectory(request.initialFolder);
     if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
     if (runModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;

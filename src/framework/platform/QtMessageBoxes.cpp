@@ -32,6 +32,8 @@ int QtMessageBoxes::show(const QString& text, const QString& caption, int flags)
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
+    // The text as typed: a message or a path may hold "<" and "&", which rich text would eat.
+    box.setTextFormat(Qt::PlainText);
     const int answer = runModal(box);
     if (!yesNo) return Box::AnswerOk;
     return answer == QMessageBox::Yes ? Box::AnswerYes : Box::AnswerNo;

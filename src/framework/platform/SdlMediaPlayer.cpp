@@ -1,6 +1,7 @@
 #include "SdlMediaPlayer.h"
 
 #include "framework/core/Failure.h"
+#include "framework/core/RegularFile.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -20,6 +21,9 @@ namespace {
 // audio thread, so that a late report of an earlier play is recognised and ignored.
 std::atomic<SdlMediaPlayer*> playing{nullptr};
 std::atomic<unsigned> playCount{0};
+
+// Far more than any sound the program could mean to play.
+constexpr qint64 maxSoundBytes = qint64(1) << 30;
 
 const char* const soundFonts[] = {"/usr/share/sounds/sf2/FluidR3_GM.sf2",
                                   "/usr/share/sounds/sf2/default-GM.sf2"};
@@ -58,6 +62,9 @@ void SdlMediaPlayer::open() {
     close();
     const QString path = fileName.isEmpty() ? QString() : QFileInfo(fileName).absoluteFilePath();
     if (path.isEmpty()) throw cannotOpen(path, QStringLiteral("aucun fichier n'est choisi"));
+    // A pipe or a device would hold the program, reading it for good.
+    if (isUnusualFile(path, maxSoundBytes))
+        throw cannotOpen(path, QStringLiteral("ce n'est pas un fichier ordinaire"));
     const QByteArray name = QFile::encodeName(path);
     // A missing or unreadable file fails at once, without waking the audio device.
     SDL_RWops* file = SDL_RWFromFile(name.constData(), "rb");

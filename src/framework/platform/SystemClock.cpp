@@ -26,9 +26,14 @@ private:
     QTimer timer;
 };
 
+// Read as the program is loaded, before any of its work.
+const qint64 startMs = QDateTime::currentMSecsSinceEpoch();
+
 } // namespace
 
 QDateTime SystemClock::localNow() const { return QDateTime::currentDateTime(); }
+
+qint64 SystemClock::programStartMs() const { return startMs; }
 
 qint64 SystemClock::utcMsOfDay() const {
     return QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay();

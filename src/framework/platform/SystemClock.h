@@ -9,6 +9,7 @@ namespace vt {
 class SystemClock : public Clock {
 public:
     QDateTime localNow() const override;
+    qint64 programStartMs() const override;
     qint64 utcMsOfDay() const override;
     qint64 elapsedMs() const override;
     QString longTimeFormat() const override;

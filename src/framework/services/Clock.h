@@ -21,6 +21,8 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual QDateTime localNow() const = 0;
+    // When the program started, in milliseconds since the epoch.
+    virtual qint64 programStartMs() const = 0;
     // Milliseconds since midnight, in universal time.
     virtual qint64 utcMsOfDay() const = 0;
     // Milliseconds on a clock that setting the wall clock doesn't move and that runs on during a suspend.

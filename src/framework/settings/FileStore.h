@@ -18,6 +18,8 @@ public:
     // Replaces the file with `contents` in one step: afterwards it holds either the old or the new
     // bytes, never a mix. Throws cannotWrite(path) on any problem.
     virtual void replace(const QString& path, const QByteArray& contents) = 0;
+    // Whether writes are taken at all: a store that takes none lets every write go, unreported.
+    virtual bool takesWrites() const { return true; }
 };
 
 // The one failure of writing the settings file the user is shown, whatever went wrong.

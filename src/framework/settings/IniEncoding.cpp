@@ -34,11 +34,19 @@ IniText decodeIniText(const QByteArray& bytes) {
         result.bom = true;
         body = body.sliced(utf8Bom.size());
     }
-    // Stateless, so a sequence cut at the end of the file counts as invalid; a second BOM is text.
-    QStringDecoder utf8(QStringDecoder::Utf8,
-                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    result.text = utf8(body);
-    if (utf8.hasError()) result.text = fromWindows1252(body);
+    // Line by line: one stray byte of an old comment must not turn the rest of the user's text into
+    // Windows-1252 too.
+    for (qsizetype start = 0; start < body.size();) {
+        const qsizetype lineFeed = body.indexOf('\n', start);
+        const qsizetype end = lineFeed < 0 ? body.size() : lineFeed + 1;
+        const QByteArrayView line = body.sliced(start, end - start);
+        // Stateless, so a sequence cut at the end of the line counts as invalid; a second BOM is text.
+        QStringDecoder utf8(QStringDecoder::Utf8,
+                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        const QString decoded = utf8(line);
+        result.text += utf8.hasError() ? fromWindows1252(line) : decoded;
+        start = end;
+    }
     return result;
 }
 

@@ -5,8 +5,8 @@
 
 namespace vt {
 
-// The text of a settings file: UTF-8, or Windows-1252 when the bytes are not valid UTF-8 (files from
-// older copies of the program).
+// The text of a settings file, line by line: UTF-8, or Windows-1252 for a line whose bytes are not valid
+// UTF-8 (files from older copies of the program, a comment typed in an old editor).
 struct IniText {
     QString text;
     bool bom = false;

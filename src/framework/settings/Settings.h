@@ -22,8 +22,8 @@ public:
 
 private:
     std::optional<QByteArray> read(const QString& file) const override { return disk.read(file); }
+    bool takesWrites() const override { return writing; }
     void replace(const QString& file, const QByteArray& contents) override {
-        if (!writing) return;
         makeFolder(QFileInfo(file).absolutePath());
         disk.replace(file, contents);
     }

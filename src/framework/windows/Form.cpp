@@ -132,6 +132,8 @@ void Form::hideEvent(QHideEvent* event) {
 
 void Form::closeEvent(QCloseEvent* event) {
     event->ignore();
+    // A window a dialog disabled waits for it, its close box too.
+    if (!isEnabled()) return;
     if (registry.mainForm() == this)
         registry.endLoop();
     else

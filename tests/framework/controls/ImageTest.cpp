@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace {
 TEST(Image, DrawsLinesUpToButNotIncludingTheEndPoint) {
@@ -56,6 +60,33 @@ TEST(Image, ReloadingErasesWhatWasDrawnAndFollowsAChangedFile) {
     EXPECT_EQ(image.picture().size(), QSize(9, 9));
     QFile::remove(path);
     EXPECT_THROW(image.loadFromFile(path), vt::Failure);
+}
+
+TEST(Image, AFileReplacedBySameSizeAndTimeIsNoticedAndOnlyOrdinaryFilesAreRead) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("face.bmp");
+    QImage colour(8, 8, QImage::Format_RGB32);
+    colour.fill(Qt::white);
+    ASSERT_TRUE(colour.save(path, "BMP"));
+    const QDateTime modified = QFileInfo(path).lastModified();
+    vt::Image image;
+    image.loadFromFile(path);
+    colour.fill(Qt::blue);
+    ASSERT_TRUE(colour.save(dir.filePath("other.bmp"), "BMP"));
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::rename(dir.filePath("other.bmp"), path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    file.close();
+    image.loadFromFile(path);
+    EXPECT_EQ(image.picture().pixel(1, 1), qRgb(0, 0, 255));
+
+    // A pipe or a device in its place is a file that can't be opened, at once.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe.bmp")).constData(), 0600), 0);
+    for (const QString& unusual : {dir.filePath("pipe.bmp"), QString("/dev/zero"), dir.path()})
+        EXPECT_THROW(image.loadFromFile(unusual), vt::Failure) << unusual.toStdString();
+    EXPECT_EQ(image.picture().pixel(1, 1), qRgb(0, 0, 255));
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <sys/stat.h>
 
 namespace {
 
@@ -119,6 +120,18 @@ TEST_F(SdlMediaPlayerTest, TextFileNamedWavFailsInOpen) {
     const QString message = failureOf(player);
     EXPECT_TRUE(message.startsWith(prefixFor(path))) << qPrintable(message);
     EXPECT_GT(message.size(), prefixFor(path).size());
+    EXPECT_FALSE(audioInitialised());
+}
+
+TEST_F(SdlMediaPlayerTest, APipeOrADeviceFailsInOpenWithoutBeingRead) {
+    const QString pipe = write("pipe.wav", "");
+    QFile::remove(pipe);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& path : {pipe, QString("/dev/zero")}) {
+        vt::SdlMediaPlayer player;
+        player.setFileName(path);
+        EXPECT_EQ(failureOf(player), prefixFor(path) + "ce n'est pas un fichier ordinaire");
+    }
     EXPECT_FALSE(audioInitialised());
 }
 

@@ -134,6 +134,15 @@ TEST_F(IniFileTest, FirstWriteConvertsAWindows1252FileToUtf8) {
     EXPECT_EQ(bytes(), "; Été\n[Réveil]\nNom=Café €\nActif=1\n");
 }
 
+TEST_F(IniFileTest, AStrayByteSpoilsNothingOutsideItsOwnLine) {
+    put("; vieux commentaire caf\xE9\n[alarme]\ntextmessage=R\xC3\xA9veil \xF0\x9F\x98\x80\n");
+    IniFile ini(path, store);
+    EXPECT_EQ(ini.readString("alarme", "textmessage", "?"), "Réveil 😀");
+    ini.writeBool("alarme", "message", true);
+    ini.commit();
+    EXPECT_EQ(bytes(), "; vieux commentaire café\n[alarme]\ntextmessage=Réveil 😀\nmessage=1\n");
+}
+
 TEST_F(IniFileTest, Utf8AndItsBomAreKept) {
     const QByteArray before = "\xEF\xBB\xBF[S]\nk=é€😀\n\xEF\xBB\xBF\n";
     put(before);

@@ -200,6 +200,21 @@ TEST(CloseBox, HidesASecondaryWindowAndEndsTheLoopForTheMainOne) {
     EXPECT_TRUE(three.registry.loopEndRequested());
 }
 
+TEST(CloseBox, ADisabledWindowWaitsForTheDialogThatDisabledIt) {
+    ThreeForms three;
+    for (int i : {0, 1})
+        three.form(i)->show();
+    three.form(0)->setEnabled(false);
+    three.form(1)->setEnabled(false);
+    three.form(0)->close();
+    three.form(1)->close();
+    EXPECT_FALSE(three.registry.loopEndRequested());
+    EXPECT_TRUE(three.form(1)->isVisible());
+    three.form(1)->setEnabled(true);
+    three.form(1)->close();
+    EXPECT_FALSE(three.form(1)->isVisible());
+}
+
 } // namespace
 
 #include "FormTest.moc"
