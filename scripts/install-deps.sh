@@ -14,6 +14,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
     # end-to-end tests: a fake wall clock, screenshots, window properties
     faketime imagemagick x11-utils
+    # a window manager, and its requests (close) as a desktop sends them
+    metacity wmctrl
     # the desktop entry's and the metadata's checks; the package's library dependencies, its changelog
     # and its check (make package)
     desktop-file-utils appstream dpkg-dev file python3 lintian
