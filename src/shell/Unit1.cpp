@@ -139,6 +139,7 @@ void TForm1::showAlarmBell() {
 }
 
 void TForm1::loadBell(vt::PendingReports& reports) {
+    Image2->setAccessibleName(AlarmOn ? QStringLiteral("Alarme activée") : QString());
     if (!AlarmOn) {
         Image2->clear();
         return;

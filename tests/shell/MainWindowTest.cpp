@@ -7,7 +7,10 @@
 #include "shell/Unit1.h"
 #include "stopwatch/Unit3.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QMenu>
+#include <QTest>
 
 namespace {
 QDateTime paris(int year, int month, int day, int hour, int minute, int second, int ms = 0) {
@@ -214,6 +217,32 @@ TEST_F(MainWindow, TheTimeAndDateSpeakTheUsersLocaleAndTheBellFollowsTheTime) {
     EXPECT_EQ(Form1->Label1->caption(), "오후 2시 5분 10초");
     EXPECT_EQ(Form1->Label2->caption(), "2026. 12월 8.");
     EXPECT_EQ(Form1->Image2->x(), Form1->Label1->x() + Form1->Label1->width() + 6);
+}
+
+// A keyboard alone reaches every command: F10, the arrows, Return; Escape closes.
+TEST_F(MainWindow, F10OpensTheMenuAndTheArrowsAndReturnChooseACommand) {
+    Form1->show();
+    settle();
+    QTest::keyClick(Form1, Qt::Key_F10);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), "Fichier");
+    QTest::keyClick(menu, Qt::Key_Escape);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    QTest::keyClick(Form1, Qt::Key_F10);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+    menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), "?");
+    while (menu->activeAction() != Form1->Apropos1) {
+        QTest::keyClick(menu, Qt::Key_Down);
+        ASSERT_NE(menu->activeAction(), nullptr);
+    }
+    QTest::keyClick(menu, Qt::Key_Return);
+    ASSERT_EQ(fakes.boxes.shown.size(), 1u);
+    EXPECT_EQ(fakes.boxes.shown[0].caption, "A propos...");
 }
 
 TEST_F(MainWindow, ResetAnsweredNoChangesNothing) {

@@ -5,6 +5,8 @@
 #include "alarm/Unit8.h"
 #include "countdown/Unit4.h"
 #include "countdown/Unit5.h"
+#include "framework/controls/Image.h"
+#include "framework/controls/RadioButtons.h"
 #include "options/Unit2.h"
 #include "shell/Unit1.h"
 #include "shell/WindowSet.h"
@@ -12,7 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QFile>
+#include <QMenuBar>
+#include <QToolButton>
 
 #include <sys/stat.h>
 
@@ -68,6 +73,33 @@ TEST(Startup, MakesTheEightWindowsAsDesignedAndShowsOnlyTheMainOne) {
     windows.tearDown();
     EXPECT_EQ(Form1, nullptr);
     EXPECT_EQ(Form8, nullptr);
+}
+
+// What a screen reader finds: every control that takes the focus (or would, once enabled), the pictures
+// and the up-down's arrows have a name and a role.
+TEST(Startup, EveryControlTellsAScreenReaderWhatItIs) {
+    Fakes fakes;
+    WindowSet windows(fakes.services);
+    vt::setRadioChecked(*Form6->RadioButton1, true); // the bell shown
+    Form1->show();
+    settle();
+    for (const Designed& window : designedWindows()) {
+        const vt::Form* form = windows.forms().find(window.name);
+        for (QWidget* control : form->findChildren<QWidget*>()) {
+            // Qt's own parts (the menu bar's overflow button) and what is hidden aren't read out.
+            if (!control->isVisibleTo(form) || control->objectName().startsWith("qt_")) continue;
+            const bool focusable = control->focusPolicy() != Qt::NoFocus && !qobject_cast<QMenuBar*>(control);
+            if (!focusable && !qobject_cast<vt::Image*>(control) && !qobject_cast<QToolButton*>(control))
+                continue;
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+            ASSERT_NE(accessible, nullptr);
+            const QString where = window.name + "." + control->objectName();
+            EXPECT_FALSE(accessible->text(QAccessible::Name).trimmed().isEmpty()) << where.toStdString();
+            EXPECT_NE(accessible->role(), QAccessible::NoRole) << where.toStdString();
+        }
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Form1->Image2)->text(QAccessible::Name),
+              "Alarme activée");
 }
 
 TEST(Startup, AMissingIconOrOneThatIsNoOrdinaryFileFailsWithItsPath) {

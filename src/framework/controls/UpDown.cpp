@@ -16,6 +16,8 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent), up(new QToolButton(this)), do
     }
     up->setArrowType(Qt::UpArrow);
     down->setArrowType(Qt::DownArrow);
+    up->setAccessibleName(QStringLiteral("Plus"));
+    down->setAccessibleName(QStringLiteral("Moins"));
     connect(up, &QToolButton::clicked, this, [this] { step(+1); });
     connect(down, &QToolButton::clicked, this, [this] { step(-1); });
 }
@@ -36,8 +38,7 @@ void UpDown::step(int delta) {
     const int next = std::clamp(pos + delta, min, std::max(min, max));
     const bool moved = next != pos;
     pos = next;
-    if (moved)
-        emit changing(pos);
+    if (moved) emit changing(pos);
     emit clicked(delta > 0);
 }
 

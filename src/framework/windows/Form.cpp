@@ -5,6 +5,7 @@
 #include "framework/controls/Label.h"
 #include "framework/controls/Timer.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -27,6 +28,7 @@ void Form::finishLoading() {
         label->adjustSize();
     for (Timer* timer : findChildren<Timer*>())
         timer->attach(services.clock);
+    openMenuOnF10();
     findOwner();
     bindWindowEvents();
     bindControlEvents();
@@ -61,6 +63,18 @@ void Form::bindControlEvents() {
                                          .arg(control->objectName(), objectName(), QLatin1String(event)));
         }
     }
+}
+
+void Form::openMenuOnF10() {
+    auto* bar = qobject_cast<QMenuBar*>(menuWidget());
+    if (!bar || bar->actions().isEmpty()) return;
+    // No caption carries a mnemonic: F10 opens the first menu, as desktops do, and the arrows, Return
+    // and Escape go on from there.
+    auto* openMenu = new QAction(this);
+    openMenu->setShortcut(Qt::Key_F10);
+    openMenu->setShortcutContext(Qt::WindowShortcut);
+    addAction(openMenu);
+    connect(openMenu, &QAction::triggered, bar, [bar] { bar->setActiveAction(bar->actions().first()); });
 }
 
 void Form::findOwner() {

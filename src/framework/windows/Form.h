@@ -44,6 +44,7 @@ protected:
 private:
     void bindWindowEvents();
     void bindControlEvents();
+    void openMenuOnF10();
     void findOwner();
     // The handler's method, or -1 after reporting that there is none.
     int handlerIndex(const QString& name);
