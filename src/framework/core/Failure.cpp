@@ -7,4 +7,13 @@ QString messageOf(const std::exception& e) {
     return QString::fromLocal8Bit(e.what());
 }
 
+std::optional<QString> failureIn(const std::function<void()>& work) {
+    try {
+        work();
+        return std::nullopt;
+    } catch (const std::exception& failure) {
+        return messageOf(failure);
+    }
+}
+
 } // namespace vt

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+
+#include <functional>
+#include <optional>
 #include <stdexcept>
 
 namespace vt {
@@ -17,5 +20,8 @@ private:
 
 // The message a caught exception carries, whatever its type.
 QString messageOf(const std::exception& e);
+
+// Runs `work`; the message of the exception it threw, or nothing when it went through.
+std::optional<QString> failureIn(const std::function<void()>& work);
 
 } // namespace vt

@@ -7,13 +7,9 @@
 namespace vt {
 
 bool PendingReports::collect(const std::function<void()>& work) {
-    try {
-        work();
-        return true;
-    } catch (const std::exception& failure) {
-        add(messageOf(failure));
-        return false;
-    }
+    const std::optional<QString> failure = failureIn(work);
+    if (failure) add(*failure);
+    return !failure;
 }
 
 void PendingReports::flush() {

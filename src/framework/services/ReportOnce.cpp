@@ -7,14 +7,12 @@
 namespace vt {
 
 bool ReportOnce::collect(PendingReports& reports, const std::function<void()>& work) {
-    try {
-        work();
+    const std::optional<QString> failure = failureIn(work);
+    if (!failure)
         said = false;
-        return true;
-    } catch (const std::exception& failure) {
-        if (!std::exchange(said, true)) reports.add(messageOf(failure));
-        return false;
-    }
+    else if (!std::exchange(said, true))
+        reports.add(*failure);
+    return !failure;
 }
 
 } // namespace vt

@@ -19,11 +19,6 @@ FontValue FontValue::fromQFont(const QFont& font, Color color) {
             font.italic(), font.underline(), font.strikeOut()};
 }
 
-void applyFont(QWidget& widget, const FontValue& font) {
-    widget.setFont(font.toQFont());
-    applyTextColor(widget, font.color);
-}
-
 void applyTextColor(QWidget& widget, Color color) {
     QPalette palette = widget.palette();
     const QColor resolved = toQColor(color, QApplication::palette());

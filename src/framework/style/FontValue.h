@@ -24,8 +24,6 @@ struct FontValue {
     bool operator==(const FontValue&) const = default;
 };
 
-// Gives a widget the font and its colour.
-void applyFont(QWidget& widget, const FontValue& font);
 // Gives a widget's text a colour, keeping its font.
 void applyTextColor(QWidget& widget, Color color);
 // Gives a window its background colour.
