@@ -5,16 +5,13 @@
 #include "framework/controls/RadioButtons.h"
 #include "shell/Unit1.h"
 
-#include <algorithm>
-
 TForm7::TForm7(vt::Services& services, vt::FormRegistry& registry) : Form(services, registry) {
     setupUi(this);
 }
 
 void TForm7::takeStoredTime() {
-    // A hand-edited time out of its range shows at the nearer bound.
-    Hour = std::clamp(Form1->AlarmHour, 0, 23);
-    Minute = std::clamp(Form1->AlarmMinute, 0, 59);
+    Hour = Form1->AlarmHour;
+    Minute = Form1->AlarmMinute;
 }
 
 void TForm7::FormCreate() { takeStoredTime(); }

@@ -12,7 +12,7 @@ TForm8::TForm8(vt::Services& services, vt::FormRegistry& registry) : Form(servic
 
 void TForm8::FormCreate() {
     vt::setRadioChecked(*RadioButton1, Form1->AlarmPlaysSound);
-    const vt::IniFile ini = services.settings.open();
+    const vt::IniFile& ini = services.settings.read();
     CheckBox1->setChecked(ini.read(keys::alarmShowsMessage));
     Edit3->setText(ini.read(keys::alarmMessage));
 }
@@ -26,12 +26,14 @@ void TForm8::FormShow() {
     OpenDialog2.fileName = Form1->AlarmFile;
 }
 
+void TForm8::writeMessage(vt::IniFile& ini) const {
+    ini.write(keys::alarmShowsMessage, CheckBox1->isChecked() && !Edit3->text().isEmpty());
+    ini.write(keys::alarmMessage, Edit3->text());
+}
+
 void TForm8::FormHide() {
     if (Edit3->text().isEmpty()) CheckBox1->setChecked(false);
-    Form1->saveSettings([&](vt::IniFile& ini) {
-        ini.write(keys::alarmShowsMessage, CheckBox1->isChecked());
-        ini.write(keys::alarmMessage, Edit3->text());
-    });
+    Form1->saveSettings([&](vt::IniFile& ini) { writeMessage(ini); });
 }
 
 void TForm8::FormActivate() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/services/CommonDialogs.h"
+#include "framework/settings/IniFile.h"
 #include "framework/windows/Form.h"
 #include "ui_Unit8.h"
 
@@ -14,6 +15,9 @@ public:
     vt::OpenFileRequest OpenDialog1{
         QStringLiteral("Sons (*.wav, *.mp3, *.mid); |*.wav; *.mp3;*.mid"), {}, {}};
     vt::OpenFileRequest OpenDialog2{QStringLiteral("*.*|*.*"), {}, {}};
+
+    // The message switch and text, as its hide writes them: no message without a text.
+    void writeMessage(vt::IniFile& ini) const;
 
 public slots:
     void FormCreate();

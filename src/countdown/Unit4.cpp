@@ -81,8 +81,10 @@ void TForm4::finish() {
     // Zeros, also after an end below zero, so that the end does not come again after a restart.
     Form5->Hours = Form5->Minutes = Form5->Seconds = 0;
     Label1->setCaption(QStringLiteral("00:00:00"));
-    Form1->saveSettings();
+    // What the user asked for comes first; a failure to write the end waits behind the message.
     services.desktop.open(Form5->OpenDialog1.fileName);
+    vt::PendingReports reports(services.report);
+    Form1->saveSettings(reports);
     if (Form5->CheckBox1->isChecked())
         services.boxes.show(Form5->Edit6->text(), QStringLiteral("Alerte..."),
                             vt::Box::Ok | vt::Box::IconExclamation);

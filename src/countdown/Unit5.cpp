@@ -18,7 +18,7 @@ TForm5::TForm5(vt::Services& services, vt::FormRegistry& registry) : Form(servic
 }
 
 void TForm5::FormCreate() {
-    const vt::IniFile ini = services.settings.open();
+    const vt::IniFile& ini = services.settings.read();
     Hours = ini.read(keys::countdownHours);
     Minutes = ini.read(keys::countdownMinutes);
     Seconds = ini.read(keys::countdownSeconds);
@@ -41,16 +41,20 @@ void TForm5::FormShow() {
     Running = false;
     Days = Hours = Minutes = Seconds = 0;
     Form4->Label1->setCaption(QStringLiteral("00:00:00"));
+    // The user confirmed the old countdown's end: it must not come back after a crash.
+    Form1->saveSettings();
+}
+
+void TForm5::writeFileAndMessage(vt::IniFile& ini) const {
+    ini.write(keys::countdownFile, OpenDialog1.fileName);
+    ini.write(keys::countdownShowsMessage, CheckBox1->isChecked() && !Edit6->text().isEmpty());
+    ini.write(keys::countdownMessage, Edit6->text());
 }
 
 void TForm5::FormHide() {
     if (Edit6->text().isEmpty()) CheckBox1->setChecked(false);
     // With the countdown "Start" has just set going.
-    Form1->saveSettings([&](vt::IniFile& ini) {
-        ini.write(keys::countdownFile, OpenDialog1.fileName);
-        ini.write(keys::countdownShowsMessage, CheckBox1->isChecked());
-        ini.write(keys::countdownMessage, Edit6->text());
-    });
+    Form1->saveSettings([&](vt::IniFile& ini) { writeFileAndMessage(ini); });
 }
 
 void TForm5::FormActivate() { Form1->paintInThemeColor({Label1, Label2, Label3, Label4}); }

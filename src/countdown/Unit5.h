@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/services/CommonDialogs.h"
+#include "framework/settings/IniFile.h"
 #include "framework/windows/Form.h"
 #include "ui_Unit5.h"
 
@@ -20,6 +21,9 @@ public:
 
     // Its file name is the file opened at the end.
     vt::OpenFileRequest OpenDialog1{QStringLiteral("*.*|*.*"), {}, {}};
+
+    // The file and the message of the end, as its hide writes them: no message without a text.
+    void writeFileAndMessage(vt::IniFile& ini) const;
 
 public slots:
     void FormCreate();

@@ -35,10 +35,8 @@ int main(int argc, char** argv) {
     instance.onRaiseRequest([&] { windows.bringMainWindowToFront(); });
     // What the user set or counted is written before anything that needs the display: at the end of a
     // session the display may be gone already.
-    termination.onSignal([&] {
-        windows.saveSettingsQuietly();
-        windows.forms().endLoop();
-    });
+    termination.onSignal([&] { windows.endSession(); });
+    application.onQuitRequest([&] { windows.endSession(); });
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
                      [&](QSessionManager&) { windows.saveSettingsQuietly(); });
     const vt::SleepWatcher sleep([&] { windows.saveSettingsQuietly(); },

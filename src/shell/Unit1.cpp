@@ -34,15 +34,16 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::readSettings() {
-    const vt::IniFile ini = services.settings.open();
+    const vt::IniFile& ini = services.settings.read();
     const QString folder = services.folder.path();
     ShakeCount = ini.read(keys::shakeCount);
     BackColor = ini.read(keys::backColor);
     ChimeSound = ini.read(keys::chimeSound, folder);
     AlarmSound = ini.read(keys::alarmSound, folder);
     AlarmFile = ini.read(keys::alarmFile, folder);
-    AlarmHour = ini.read(keys::alarmHour);
-    AlarmMinute = ini.read(keys::alarmMinute);
+    // A hand-edited time out of its range is taken at the nearer bound, shown and rung there.
+    AlarmHour = std::clamp(ini.read(keys::alarmHour), 0, 23);
+    AlarmMinute = std::clamp(ini.read(keys::alarmMinute), 0, 59);
     AlarmOn = ini.read(keys::alarmOn);
     AlarmPlaysSound = ini.read(keys::alarmPlaysSound);
     for (vt::Label* label : {Label1, Label2, Label3}) {
@@ -56,25 +57,36 @@ void TForm1::readSettings() {
 }
 
 void TForm1::FormDestroy() {
-    if (SaveOnExit) writeSettings(Label1->fontValue());
+    if (SaveOnExit) saveSettings();
 }
 
 void TForm1::saveSettings(const std::function<void(vt::IniFile&)>& more) {
-    lastSaveMs = services.clock.elapsedMs();
     vt::PendingReports reports(services.report);
-    settingsReport.collect(reports, [&] { writeSettings(ChosenFont, more); });
+    saveSettings(reports, more);
+}
+
+void TForm1::saveSettings(vt::PendingReports& reports, const std::function<void(vt::IniFile&)>& more) {
+    lastSaveMs = services.clock.elapsedMs();
+    services.settings.write(
+        [&](vt::IniFile& ini) {
+            writeSettings(ini);
+            if (more) more(ini);
+        },
+        reports);
 }
 
 void TForm1::saveSettingsQuietly() noexcept {
-    try {
-        writeSettings(ChosenFont);
-    } catch (...) {
-        // Nothing can be shown any more: the program is ending.
-    }
+    services.settings.writeQuietly([&](vt::IniFile& ini) {
+        writeSettings(ini);
+        // What their hide would add, in the teardown's order.
+        if (Form8->isVisible()) Form8->writeMessage(ini);
+        if (Form5->isVisible()) Form5->writeFileAndMessage(ini);
+        if (Form3->isVisible()) Form3->writeRunning(ini);
+    });
 }
 
-void TForm1::writeSettings(const vt::FontValue& font, const std::function<void(vt::IniFile&)>& more) {
-    vt::IniFile ini = services.settings.open();
+// The font is the one the labels take at the next activation, which may not have come yet.
+void TForm1::writeSettings(vt::IniFile& ini) const {
     ini.write(keys::shakeCount, ShakeCount);
     ini.write(keys::backColor, BackColor);
     ini.write(keys::chimeSound, ChimeSound);
@@ -91,11 +103,9 @@ void TForm1::writeSettings(const vt::FontValue& font, const std::function<void(v
     ini.write(keys::countdownHours, Form5->Hours);
     ini.write(keys::countdownMinutes, Form5->Minutes);
     ini.write(keys::countdownSeconds, Form5->Seconds);
-    ini.write(keys::fontName, font.family);
-    ini.write(keys::fontColor, font.color);
-    ini.write(keys::fontSize, font.pointSize);
-    if (more) more(ini);
-    ini.commit();
+    ini.write(keys::fontName, ChosenFont.family);
+    ini.write(keys::fontColor, ChosenFont.color);
+    ini.write(keys::fontSize, ChosenFont.pointSize);
 }
 
 void TForm1::keepRunningCounters() {

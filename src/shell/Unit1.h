@@ -37,9 +37,11 @@ public:
     void showAlarmBell();
     // Writes what a restart must find, and `more` of a window's own keys, in one commit; the font is the
     // one the labels show from the next activation on. A failure to write is said once, and again only
-    // after a write went through.
+    // after a write went through; with `reports`, it is held there.
     void saveSettings(const std::function<void(vt::IniFile&)>& more = {});
-    // The same where nothing can be shown any more (the session is ending): a failure is let go.
+    void saveSettings(vt::PendingReports& reports, const std::function<void(vt::IniFile&)>& more = {});
+    // The same, with what the shown windows' hide would write, where nothing may be shown any more (the
+    // session is ending, the display is gone, the machine goes to sleep).
     void saveSettingsQuietly() noexcept;
     // Gives a window's captions the theme colour, the font colour of the time.
     void paintInThemeColor(std::initializer_list<QWidget*> captions) const;
@@ -60,7 +62,7 @@ public slots:
 
 private:
     void readSettings();
-    void writeSettings(const vt::FontValue& font, const std::function<void(vt::IniFile&)>& more = {});
+    void writeSettings(vt::IniFile& ini) const;
     // While the stopwatch or the countdown runs, their counters reach the file every few seconds.
     void keepRunningCounters();
     void play(const QString& file);
@@ -71,7 +73,7 @@ private:
 
     qint64 previousTick = 0;
     QDateTime decoded; // the time the latest tick read; a tick resumed after a nested one draws it
-    vt::ReportOnce faceReport, bellReport, chimeReport, settingsReport;
+    vt::ReportOnce faceReport, bellReport, chimeReport;
     qint64 lastSaveMs = 0;
     bool activated = false;
 };

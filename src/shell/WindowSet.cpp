@@ -57,7 +57,10 @@ void WindowSet::loadApplicationIcon() {
     QApplication::setWindowIcon(icon);
 }
 
-void WindowSet::showMainWindow() { Form1->show(); }
+void WindowSet::showMainWindow() {
+    Form1->show();
+    services.settings.sayWhyUnread();
+}
 
 void WindowSet::bringMainWindowToFront() {
     Form1->setWindowState(Form1->windowState() & ~Qt::WindowMinimized);
@@ -68,6 +71,12 @@ void WindowSet::tickNow() { Form1->Timer1Timer(); }
 
 void WindowSet::saveSettingsQuietly() noexcept {
     if (Form1) Form1->saveSettingsQuietly();
+}
+
+void WindowSet::endSession() noexcept {
+    services.boxes.close();
+    saveSettingsQuietly();
+    registry.endLoop();
 }
 
 void WindowSet::tearDown() {

@@ -33,7 +33,7 @@ void TForm3::countElapsed() {
 void TForm3::showCount() { Label1->setCaption(stopwatchText(count())); }
 
 void TForm3::FormCreate() {
-    const vt::IniFile ini = services.settings.open();
+    const vt::IniFile& ini = services.settings.read();
     Hours = ini.read(keys::stopwatchHours);
     Minutes = ini.read(keys::stopwatchMinutes);
     Seconds = ini.read(keys::stopwatchSeconds);
@@ -44,14 +44,12 @@ void TForm3::FormCreate() {
     showCount();
 }
 
-void TForm3::FormHide() {
-    vt::IniFile ini = services.settings.open();
-    ini.write(keys::stopwatchRunning, Timer1->isActive());
-    ini.commit();
-}
+void TForm3::writeRunning(vt::IniFile& ini) const { ini.write(keys::stopwatchRunning, Timer1->isActive()); }
+
+void TForm3::FormHide() { saveCount(); }
 
 void TForm3::saveCount() {
-    Form1->saveSettings([&](vt::IniFile& ini) { ini.write(keys::stopwatchRunning, Timer1->isActive()); });
+    Form1->saveSettings([&](vt::IniFile& ini) { writeRunning(ini); });
 }
 
 void TForm3::FormActivate() { Form1->paintInThemeColor({Label1}); }

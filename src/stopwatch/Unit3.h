@@ -1,6 +1,7 @@
 #pragma once
 
 #include "StopwatchCount.h"
+#include "framework/settings/IniFile.h"
 #include "framework/windows/Form.h"
 #include "ui_Unit3.h"
 
@@ -16,6 +17,9 @@ public:
     qint32 Minutes = 0;
     qint32 Seconds = 0;
     qint32 Tenths = 0;
+
+    // Whether it runs, as its hide writes it.
+    void writeRunning(vt::IniFile& ini) const;
 
 public slots:
     void FormCreate();

@@ -72,15 +72,17 @@ TEST_F(Alarm, EachShowingOfTheTimeDialogShowsTheStoredAlarm) {
     EXPECT_TRUE(Form6->isEnabled());
 }
 
-TEST_F(Alarm, AHandEditedTimeOutOfRangeShowsAtTheNearerBound) {
+TEST_F(Alarm, AHandEditedTimeOutOfRangeShowsAtTheNearerBoundInBothWindows) {
     const struct {
         int hour, minute;
         const char *shown, *afterStepDown;
     } stored[] = {
         {7, 75, "07 : 59", "07 : 58"}, {7, -5, "07 : 00", "06 : 59"}, {31, 10, "23 : 10", "23 : 09"}};
     for (const auto& time : stored) {
-        Form1->AlarmHour = time.hour;
-        Form1->AlarmMinute = time.minute;
+        restart(QStringLiteral("[alarme]\nheure=%1\nminute=%2\n").arg(time.hour).arg(time.minute).toUtf8());
+        Form1->Alarme1->trigger();
+        settle();
+        EXPECT_EQ(Form6->Label2->caption(), time.shown);
         Form7->show();
         EXPECT_EQ(Form7->Label1->caption(), time.shown);
         Form7->UpDown1->step(-1);

@@ -55,7 +55,7 @@ protected:
         EXPECT_EQ(caption(), "00:00:00");
     }
     QString stored(const char* key) {
-        return fakes.settings.open().readString("rebours", key, QStringLiteral("(absent)"));
+        return fakes.settings.read().readString("rebours", key, QStringLiteral("(absent)"));
     }
     QString alarmSound() const { return fakes.folder.file("alarme1.wav"); }
 };
@@ -242,6 +242,21 @@ TEST_F(Countdown, AtZeroOpensTheFileThenShowsTheMessage) {
     tick(5);
     EXPECT_EQ(fakes.desktop.opened.size(), 1);
     EXPECT_EQ(fakes.boxes.shown.size(), 2u);
+}
+
+TEST_F(Countdown, AtZeroAFailureToWriteWaitsBehindTheFileAndTheMessage) {
+    openSetup();
+    withMessage("Fini");
+    setFields(0, 0, 0, 1);
+    Form5->Button1->click();
+    fakes.disk.unwritable = true;
+    QStringList seen;
+    fakes.boxes.whileOpen = [&] {
+        seen << fakes.desktop.opened.join(' ') + " | " + fakes.boxes.shown.back().text;
+    };
+    tick();
+    EXPECT_EQ(seen, QStringList({alarmSound() + " | Fini",
+                                 alarmSound() + " | Impossible d'écrire dans " + settingsPath() + "."}));
 }
 
 TEST_F(Countdown, WithoutTheMessageOnlyTheFileIsOpened) {

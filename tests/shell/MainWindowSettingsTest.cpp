@@ -95,7 +95,7 @@ TEST_F(MainWindowSettings, ValuesSurviveARestart) {
     font.family = "Liberation Serif";
     font.color = 0x00FF00;
     font.bold = true;
-    Form1->Label1->setFontValue(font);
+    Form1->ChosenFont = font; // chosen in the options, not yet shown: no activation came since
     restart();
     EXPECT_EQ(Form1->ShakeCount, 0);
     EXPECT_EQ(Form1->BackColor, 0x123456);
@@ -109,7 +109,7 @@ TEST_F(MainWindowSettings, ValuesSurviveARestart) {
 
 TEST_F(MainWindowSettings, AFailedExitWriteIsReportedAndLeavesTheOldFileAsItWas) {
     restart("; mes réglages\n[option]\nvibreur=3\n");
-    fakes.disk.setFault(vt::DiskFileStore::Fault::Rename);
+    fakes.disk.unwritable = true;
     windows->tearDown();
     EXPECT_EQ(fakes.boxes.texts(), QStringList({"Impossible d'écrire dans " + settingsPath() + "."}));
     EXPECT_EQ(settingsText(), "; mes réglages\n[option]\nvibreur=3\n");
@@ -130,10 +130,10 @@ TEST_F(MainWindowSettings, TheResetWritesNothingAndTheNextCopyStartsFromDefaults
     Form8->show(); // its hide at the teardown would write the message keys
     fakes.boxes.answers = {vt::Box::AnswerYes};
     Form1->Remisezro1Click();
-    // A file that can't be read would refuse any write: nothing is tried, so nothing is said.
-    fakes.disk.setFault(vt::DiskFileStore::Fault::Read);
+    // A file that can't be written would refuse any write: nothing is tried, so nothing is said.
+    fakes.disk.unwritable = true;
     windows->tearDown();
-    fakes.disk.setFault(vt::DiskFileStore::Fault::None);
+    fakes.disk.unwritable = false;
     EXPECT_EQ(fakes.boxes.shown.size(), 1u); // the question only
     windows->restartIfAsked();
     EXPECT_FALSE(QFile::exists(settingsPath()));

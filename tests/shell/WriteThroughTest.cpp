@@ -22,7 +22,7 @@ protected:
         settle();
     }
     QString stored(const char* section, const char* key) {
-        return fakes.settings.open().readString(section, key, QStringLiteral("(absent)"));
+        return fakes.settings.read().readString(section, key, QStringLiteral("(absent)"));
     }
     QByteArray settingsText() const {
         QFile file(settingsPath());
@@ -115,16 +115,54 @@ TEST_F(WriteThrough, RunningCountersReachTheFileEveryTenSecondsAtTheLatest) {
 
 TEST_F(WriteThrough, AFileThatCantBeWrittenIsSaidOnceUntilAWriteGoesThrough) {
     const QString cantWrite = "Impossible d'écrire dans " + settingsPath() + ".";
-    fakes.disk.setFault(vt::DiskFileStore::Fault::Rename);
+    fakes.disk.unwritable = true;
     Form3->Button1->click();
     seconds(30); // the running stopwatch's writes
     Form3->Button2->click();
     EXPECT_EQ(fakes.boxes.texts(), QStringList({cantWrite}));
-    fakes.disk.setFault(vt::DiskFileStore::Fault::None);
+    fakes.disk.unwritable = false;
     Form3->Button1->click();
-    fakes.disk.setFault(vt::DiskFileStore::Fault::Rename);
+    fakes.disk.unwritable = true;
     Form3->Button2->click();
     EXPECT_EQ(fakes.boxes.texts(), QStringList({cantWrite, cantWrite}));
+}
+
+TEST_F(WriteThrough, WhatTheUserConfirmedStaysConfirmed) {
+    startCountdown(10, 0);
+    seconds(20); // a checkpoint holds the running countdown
+    Form1->Compterebours1->trigger();
+    fakes.boxes.answers.push_back(vt::Box::AnswerYes);
+    Form4->Button1->click();                     // "Oui" to "Attention..."
+    EXPECT_EQ(stored("rebours", "minute"), "0"); // a crash now must not bring it back
+
+    Form1->N1->trigger();
+    fakes.dialogs.font = vt::FontValue{"Liberation Serif", 14, vt::clNavy};
+    Form2->Button5->click();
+    Form2->Button1->click(); // "OK", then the countdown window is activated, not the main window
+    settle();
+
+    // Typed but not confirmed yet when the session ends.
+    fakes.dialogs.file = "/documents/plan.odt";
+    Form5->Button3->click();
+    Form1->Alarme1->trigger();
+    Form6->Paramtre1->trigger();
+    Form8->CheckBox1->setChecked(true);
+    Form8->Edit3->setText("Debout");
+    windows->saveSettingsQuietly();
+    EXPECT_EQ(stored("rebours", "execute"), "/documents/plan.odt");
+    EXPECT_EQ(stored("alarme", "textmessage"), "Debout");
+    EXPECT_EQ(stored("alarme", "message"), "1");
+    windows->tearDown();
+    EXPECT_EQ(stored("option", "fontsize"), "14");
+}
+
+TEST_F(WriteThrough, ALastingFailureIsSaidOnceWhileRunningAndAtTheExit) {
+    fakes.disk.unwritable = true;
+    Form3->Button1->click();
+    seconds(30);
+    Form8->show(); // its hide writes too at the teardown
+    windows->tearDown();
+    EXPECT_EQ(fakes.boxes.texts(), QStringList({"Impossible d'écrire dans " + settingsPath() + "."}));
 }
 
 TEST_F(WriteThrough, AnIdleClockNeverTouchesTheFile) {

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-int FakeMessageBoxes::show(const QString& text, const QString& caption, int flags) {
+int FakeMessageBoxes::ask(const QString& text, const QString& caption, int flags) {
     shown.push_back({text, caption, flags});
     if (whileOpen) whileOpen();
     if (answers.empty()) return (flags & 0x0F) == vt::Box::YesNo ? vt::Box::AnswerNo : vt::Box::AnswerOk;

@@ -22,8 +22,10 @@ struct FakeMessageBoxes : vt::MessageBoxes {
     std::deque<int> answers; // answered in turn; Ok or No once they run out
     std::function<void()> whileOpen;
 
-    int show(const QString& text, const QString& caption, int flags) override;
     QStringList texts() const;
+
+protected:
+    int ask(const QString& text, const QString& caption, int flags) override;
 };
 
 struct FakeCommonDialogs : vt::CommonDialogs {
@@ -80,6 +82,23 @@ struct TemporaryProgramFolder : vt::ProgramFolder {
     QString executable() const override { return file("vantorel"); }
 };
 
+// The real file layer, which a test makes fail as a broken disk, a full one or a read-only one would.
+struct FaultyDisk : vt::FileStore {
+    vt::DiskFileStore disk;
+    bool unreadable = false;
+    bool unwritable = false;
+    mutable int reads = 0;
+
+    std::optional<QByteArray> read(const QString& path) const override {
+        ++reads;
+        return unreadable ? std::nullopt : disk.read(path);
+    }
+    void replace(const QString& path, const QByteArray& contents) override {
+        if (unwritable) throw vt::cannotWrite(path);
+        disk.replace(path, contents);
+    }
+};
+
 // Every service faked, and the default error report going to the fake boxes.
 struct Fakes {
     FakeMessageBoxes boxes;
@@ -90,9 +109,9 @@ struct Fakes {
     vt::LinearRandom random;
     FakeWindowSystem windowSystem;
     TemporaryProgramFolder folder;
-    vt::DiskFileStore disk; // the real file layer, in the temporary program folder
-    vt::Settings settings{folder.settingsFile(), disk};
+    FaultyDisk disk; // in the temporary program folder
     vt::ErrorReport report{boxes, QStringLiteral("Vantorel")};
+    vt::Settings settings{folder.settingsFile(), disk, report};
     vt::Services services{boxes,  dialogs,      player, desktop,  clock,
                           random, windowSystem, folder, settings, report};
 

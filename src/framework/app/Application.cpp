@@ -21,6 +21,12 @@ void Application::useFrenchInterface() {
         installTranslator(translator);
 }
 
+bool Application::event(QEvent* event) {
+    if (event->type() != QEvent::Quit || !quitRequest) return QApplication::event(event);
+    quitRequest();
+    return true;
+}
+
 bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);

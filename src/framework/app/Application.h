@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include <functional>
+
 namespace vt {
 
 class ErrorReport;
@@ -20,8 +22,16 @@ public:
     void setErrorReport(ErrorReport* report) { errorReport = report; }
     bool notify(QObject* receiver, QEvent* event) override;
 
+    // What the end of the session does when the system asks the application to quit (the session
+    // manager does at logout), instead of simply ending the loop.
+    void onQuitRequest(std::function<void()> handler) { quitRequest = std::move(handler); }
+
+protected:
+    bool event(QEvent* event) override;
+
 private:
     ErrorReport* errorReport = nullptr;
+    std::function<void()> quitRequest;
 };
 
 } // namespace vt

@@ -68,7 +68,10 @@ bool QtCommonDialogs::chooseFont(FontValue& font) {
     layout->addLayout(colorRow);
     layout->addWidget(buttons);
     if (runModal(dialog) != QDialog::Accepted) return false;
+    const QString family = font.family;
     font = FontValue::fromQFont(fonts->currentFont(), color);
+    // The family the system drew for the stored name is no choice of the user's: the name stays.
+    if (font.family == current.family()) font.family = family;
     return true;
 }
 

@@ -26,7 +26,7 @@ QMessageBox::Icon iconOf(int flags) {
 
 } // namespace
 
-int QtMessageBoxes::show(const QString& text, const QString& caption, int flags) {
+int QtMessageBoxes::ask(const QString& text, const QString& caption, int flags) {
     const bool yesNo = (flags & 0x0F) == Box::YesNo;
     QMessageBox box(iconOf(flags), caption, text,
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,

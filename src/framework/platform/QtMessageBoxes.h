@@ -5,8 +5,8 @@
 namespace vt {
 
 class QtMessageBoxes : public MessageBoxes {
-public:
-    int show(const QString& text, const QString& caption, int flags) override;
+protected:
+    int ask(const QString& text, const QString& caption, int flags) override;
 };
 
 } // namespace vt

@@ -26,8 +26,8 @@ struct RealServices {
     DiskProgramFolder folder;
     DiskFileStore disk;
     X11WindowSystem windowSystem;
-    Settings settings{folder.settingsFile(), disk};
     ErrorReport report;
+    Settings settings{folder.settingsFile(), disk, report};
     Services services{boxes, dialogs, player, desktop, clock, random, windowSystem, folder, settings, report};
 };
 

@@ -2,6 +2,8 @@
 
 #include "framework/core/Failure.h"
 
+#include <cstdio>
+
 namespace vt {
 
 QString ErrorReport::textOf(const QString& message) {
@@ -9,7 +11,12 @@ QString ErrorReport::textOf(const QString& message) {
     return message;
 }
 
+void ErrorReport::tell(const QString& message) {
+    std::fprintf(stderr, "vantorel : %s\n", qPrintable(textOf(message)));
+}
+
 void ErrorReport::show(const QString& message) {
+    if (boxes.isClosed()) return tell(message);
     const QString text = textOf(message);
     if (open.contains(text)) return;
     open.insert(text);

@@ -20,8 +20,21 @@ constexpr int AnswerNo = 7;
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
-    // Shows a modal box (a nested event loop runs while it waits) and returns the button pressed.
-    virtual int show(const QString& text, const QString& caption, int flags) = 0;
+    // Shows a modal box (a nested event loop runs while it waits) and returns the button pressed. Once
+    // closed, shows nothing and answers at once, No or OK.
+    int show(const QString& text, const QString& caption, int flags) {
+        if (!closed) return ask(text, caption, flags);
+        return (flags & 0x0F) == Box::YesNo ? Box::AnswerNo : Box::AnswerOk;
+    }
+    // The session is ending: from now on nothing asks the user anything.
+    void close() { closed = true; }
+    bool isClosed() const { return closed; }
+
+protected:
+    virtual int ask(const QString& text, const QString& caption, int flags) = 0;
+
+private:
+    bool closed = false;
 };
 
 } // namespace vt

@@ -8,8 +8,8 @@
 #include "MessageBoxes.h"
 #include "ProgramFolder.h"
 #include "Random.h"
+#include "Settings.h"
 #include "WindowSystem.h"
-#include "framework/settings/Settings.h"
 
 namespace vt {
 

@@ -18,9 +18,11 @@ public:
     // Replaces the file with `contents` in one step: afterwards it holds either the old or the new
     // bytes, never a mix. Throws cannotWrite(path) on any problem.
     virtual void replace(const QString& path, const QByteArray& contents) = 0;
-    // Whether writes are taken at all: a store that takes none lets every write go, unreported.
-    virtual bool takesWrites() const { return true; }
 };
+
+// A settings file is a few kilobytes; one far bigger is not read at all, so that it can't exhaust the
+// memory of the program.
+inline constexpr qint64 largestSettingsFile = qint64(4) << 20;
 
 // The one failure of writing the settings file the user is shown, whatever went wrong.
 inline Failure cannotWrite(const QString& path) {

@@ -96,12 +96,6 @@ void IniFile::writeBool(const QString& section, const QString& key, bool value) 
 }
 
 void IniFile::commit() {
-    if (!store.takesWrites()) {
-        writes.clear();
-        writeByName.clear();
-        refusal.clear();
-        return;
-    }
     if (!writes.empty()) {
         // Replacing a file we could not read would lose what it holds.
         if (!readable) throw cannotWrite(path);

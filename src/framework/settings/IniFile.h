@@ -43,7 +43,7 @@ public:
 
     // Writes the collected values, if any. Throws cannotWrite(path) and writes none of them when the
     // file cannot be replaced; throws after writing the others when a write was refused because its
-    // name or value would break the file. A store that takes no writes drops them all, silently.
+    // name or value would break the file.
     void commit();
 
 private:

@@ -6,13 +6,32 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace vt {
 namespace {
 
-using Fault = DiskFileStore::Fault;
+// Writes past `bytes` fail as on a full disk, for root too.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, before.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+
+private:
+    rlimit before{};
+    void (*previousHandler)(int) = nullptr;
+};
 
 // File permissions are real only for a user other than root.
 #define SKIP_AS_ROOT()                                                                                       \
@@ -51,7 +70,8 @@ TEST_F(DiskFileStoreTest, ReadsWholeFilesAndTellsMissingFromUnreadable) {
     EXPECT_EQ(disk.read(path), QByteArray());
     put(QByteArray("a\0b\r\n", 5));
     EXPECT_EQ(disk.read(path), QByteArray("a\0b\r\n", 5));
-    EXPECT_EQ(DiskFileStore(Fault::Read).read(path), std::nullopt);
+    put(QByteArray(largestSettingsFile + 1, '\n'));
+    EXPECT_EQ(disk.read(path), std::nullopt);
     EXPECT_EQ(disk.read(dir.path()), std::nullopt);
     EXPECT_EQ(disk.read(path + "/sous"), std::nullopt);
 }
@@ -72,6 +92,19 @@ TEST_F(DiskFileStoreTest, ReplaceCreatesOrReplacesTheFile) {
     disk.replace(path, "deux\n");
     EXPECT_EQ(bytes(), "deux\n");
     EXPECT_EQ(entries(), QStringList{"config.ini"});
+}
+
+TEST_F(DiskFileStoreTest, TheFirstWriteMakesTheMissingFoldersForTheUserAlone) {
+    const QString inConfig = dir.filePath("cfg/vantorel/config.ini");
+    disk.replace(inConfig, "[option]\nvibreur=3\n");
+    QFile file(inConfig);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "[option]\nvibreur=3\n");
+    for (const QString& made : {dir.filePath("cfg/vantorel"), dir.filePath("cfg")})
+        EXPECT_EQ(modeOf(made), 0700u) << made.toStdString();
+    // A folder that can't be made is the file that can't be written.
+    put("");
+    expectFailure(disk, path + "/vantorel/config.ini");
 }
 
 TEST_F(DiskFileStoreTest, ReplaceKeepsPermissions) {
@@ -97,19 +130,17 @@ TEST_F(DiskFileStoreTest, ReplaceWritesThroughSymbolicLinks) {
               (QStringList{"middle.ini", "settings.ini"}));
 }
 
-TEST_F(DiskFileStoreTest, EachFailingStepLeavesTheOldFileAndNoTemporary) {
-    for (const Fault fault :
-         {Fault::TargetCheck, Fault::CreateTemp, Fault::Write, Fault::Sync, Fault::Rename}) {
-        for (const bool existing : {true, false}) {
-            SCOPED_TRACE(testing::Message()
-                         << "fault " << int(fault) << (existing ? " over a file" : " new"));
-            QFile::remove(path);
-            if (existing) put("[A]\nancien=1\n");
-            DiskFileStore store(fault);
-            expectFailure(store, path);
-            EXPECT_EQ(bytes(), existing ? "[A]\nancien=1\n" : "<missing>");
-            EXPECT_EQ(entries(), existing ? QStringList{"config.ini"} : QStringList());
+TEST_F(DiskFileStoreTest, AWriteThatFailsHalfWayLeavesTheOldFileAndNoTemporary) {
+    for (const bool existing : {true, false}) {
+        SCOPED_TRACE(existing ? "over a file" : "new");
+        QFile::remove(path);
+        if (existing) put("[A]\nancien=1\n");
+        {
+            const FileSizeLimit full(4);
+            expectFailure(disk, path);
         }
+        EXPECT_EQ(bytes(), existing ? "[A]\nancien=1\n" : "<missing>");
+        EXPECT_EQ(entries(), existing ? QStringList{"config.ini"} : QStringList());
     }
 }
 
@@ -135,13 +166,6 @@ TEST_F(DiskFileStoreTest, IniFileCommitsThroughTheDisk) {
     ini.writeInteger("A", "x", 2);
     ini.commit();
     EXPECT_EQ(bytes(), "; garder\n[A]\nx=2\n");
-
-    DiskFileStore full(Fault::Write);
-    IniFile failing(path, full);
-    failing.writeInteger("A", "x", 3);
-    EXPECT_EQ(failureOf([&] { failing.commit(); }), "Impossible d'écrire dans " + path);
-    EXPECT_EQ(bytes(), "; garder\n[A]\nx=2\n");
-    EXPECT_EQ(entries(), QStringList{"config.ini"});
 }
 
 TEST_F(DiskFileStoreTest, FolderOrPipeInPlaceOfTheFileIsAFailure) {

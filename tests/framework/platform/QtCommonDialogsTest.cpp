@@ -48,4 +48,12 @@ TEST(CommonDialogs, ShowWhatTheWindowsAskFor) {
     EXPECT_FALSE(vt::QtCommonDialogs().chooseFont(font));
 }
 
+// "Arial" is drawn as another family: confirming without choosing another one keeps the name stored.
+TEST(CommonDialogs, TheFontDialogKeepsTheStoredFamilyUnlessAnotherIsChosen) {
+    QTimer::singleShot(0, [] { qobject_cast<QDialog*>(QApplication::activeModalWidget())->accept(); });
+    vt::FontValue font{"Arial", 8, vt::clWindowText};
+    ASSERT_TRUE(vt::QtCommonDialogs().chooseFont(font));
+    EXPECT_EQ(font.family, "Arial");
+}
+
 } // namespace
