@@ -102,13 +102,4 @@ TEST_F(SettingsOwner, WhereNothingMayBeShownNewsGoesToStandardError) {
     EXPECT_TRUE(fakes.boxes.shown.empty());
 }
 
-TEST_F(SettingsOwner, AfterAResetNothingIsWrittenOrSaid) {
-    settings.stopWriting();
-    writeChime("/son.wav");
-    fakes.disk.unwritable = true;
-    writeChime("/son.wav");
-    EXPECT_FALSE(QFile::exists(settings.path()));
-    EXPECT_TRUE(fakes.boxes.shown.empty());
-}
-
 } // namespace
