@@ -1,13 +1,11 @@
 #!/usr/bin/python3
-"""logind as far as the program sees it, on a private system bus: Inhibit answers with the write end of a
-pipe, SIGUSR1 announces PrepareForSleep(true) and SIGUSR2 PrepareForSleep(false). Each call, each signal
-and each lock closed by its holder is a line of LOG; "ready" once the name is owned.
+"""logind as the program sees it: Inhibit hands out the write end of a pipe, SIGUSR1 and SIGUSR2 send
+PrepareForSleep(true) and (false). Each call, signal and lock closed by its holder is a line of LOG.
 Usage: fake-logind.py LOG"""
 import os
 import signal
 import sys
 
-import dbus
 import dbus.service
 from dbus.mainloop.glib import DBusGMainLoop
 from gi.repository import GLib
@@ -18,6 +16,7 @@ MANAGER = "org.freedesktop.login1.Manager"
 def note(line):
     with open(sys.argv[1], "a", encoding="utf-8") as log:
         log.write(line + "\n")
+    return True
 
 
 class Manager(dbus.service.Object):
@@ -25,20 +24,14 @@ class Manager(dbus.service.Object):
     def Inhibit(self, what, who, why, mode):
         note(f"taken {what} {who} {mode}: {why}")
         held, holder = os.pipe()
-        GLib.io_add_watch(held, GLib.PRIORITY_DEFAULT, GLib.IO_HUP | GLib.IO_ERR, released)
-        lock = dbus.types.UnixFd(holder)  # a copy: the caller's end is the only one left once sent
+        GLib.io_add_watch(held, GLib.PRIORITY_DEFAULT, GLib.IO_HUP, lambda *_: os.close(held) or not note("released"))
+        lock = dbus.types.UnixFd(holder)  # a copy: once sent, the caller holds the only write end
         os.close(holder)
         return lock
 
     @dbus.service.signal(MANAGER, signature="b")
     def PrepareForSleep(self, start):
         note(f"PrepareForSleep {'true' if start else 'false'}")
-
-
-def released(held, _condition):
-    os.close(held)
-    note("released")
-    return False
 
 
 DBusGMainLoop(set_as_default=True)
