@@ -117,7 +117,7 @@ qint64 utcMs(QDate date, QTime time) { return QDateTime(date, time, Qt::UTC).toM
 void fullHourTest(benchmark::State& state, qint64 previous) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(previous);
-        benchmark::DoNotOptimize(fullHourComesBetween(previous, previous + 1000));
+        benchmark::DoNotOptimize(lastFullHourBetween(previous, previous + 1000));
     }
 }
 

@@ -14,6 +14,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
     # end-to-end tests: a fake wall clock, screenshots, window properties
     faketime imagemagick x11-utils
+    # a private system bus and a stand-in for logind on it
+    dbus-daemon python3-dbus python3-gi
     # a window manager, and its requests (close) as a desktop sends them
     metacity wmctrl
     # the desktop entry's and the metadata's checks; the package's library dependencies, its changelog

@@ -46,33 +46,43 @@ bool ranStraight(const QDateTime& from, const QDateTime& to) {
            from.addMSecs(-3 * hourMs).offsetFromUtc() == from.offsetFromUtc();
 }
 
-bool comesAtSomeDate(qint64 previous, qint64 now, QTime time) {
+std::optional<qint64> lastAtSomeDate(qint64 previous, qint64 now, QTime time) {
     const QDate first = QDateTime::fromMSecsSinceEpoch(previous).date().addDays(-1);
     const QDate last = QDateTime::fromMSecsSinceEpoch(now).date().addDays(1);
+    std::optional<qint64> latest;
     for (QDate date = first; date <= last; date = date.addDays(1)) {
         const qint64 instant = firstInstantOf(date, time);
-        if (instant > previous && instant <= now) return true;
+        if (instant > previous && instant <= now) latest = std::max(instant, latest.value_or(instant));
     }
-    return false;
+    return latest;
 }
 
 } // namespace
 
-bool comesBetween(qint64 previous, qint64 now, QTime time) {
-    if (now <= previous) return false;
+std::optional<qint64> lastComingBetween(qint64 previous, qint64 now, QTime time) {
+    if (now <= previous) return {};
     const QDateTime from = QDateTime::fromMSecsSinceEpoch(previous), to = QDateTime::fromMSecsSinceEpoch(now);
     if (ranStraight(from, to)) {
         const QTime start = from.time(), end = to.time();
-        return from.date() == to.date() ? start < time && time <= end : start < time || time <= end;
+        const bool sameDate = from.date() == to.date();
+        if (time <= end && (!sameDate || start < time)) return now - time.msecsTo(end);
+        if (!sameDate && start < time) return previous + start.msecsTo(time);
+        return {};
     }
-    return comesAtSomeDate(previous, now, time);
+    return lastAtSomeDate(previous, now, time);
 }
 
-bool fullHourComesBetween(qint64 previous, qint64 now) {
-    if (now <= previous) return false;
+std::optional<qint64> lastFullHourBetween(qint64 previous, qint64 now) {
+    if (now <= previous) return {};
     const QDateTime from = QDateTime::fromMSecsSinceEpoch(previous), to = QDateTime::fromMSecsSinceEpoch(now);
-    if (ranStraight(from, to)) return from.date() != to.date() || from.time().hour() != to.time().hour();
+    if (ranStraight(from, to)) {
+        const QTime end = to.time();
+        if (from.date() == to.date() && from.time().hour() == end.hour()) return {};
+        return now - QTime(end.hour(), 0).msecsTo(end);
+    }
+    std::optional<qint64> latest;
     for (int hour = 0; hour < 24; ++hour)
-        if (comesAtSomeDate(previous, now, QTime(hour, 0))) return true;
-    return false;
+        if (const auto instant = lastAtSomeDate(previous, now, QTime(hour, 0)))
+            latest = std::max(*instant, latest.value_or(*instant));
+    return latest;
 }

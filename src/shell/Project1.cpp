@@ -39,8 +39,8 @@ int main(int argc, char** argv) {
     application.onQuitRequest([&] { windows.endSession(); });
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
                      [&](QSessionManager&) { windows.saveSettingsQuietly(); });
-    const vt::SleepWatcher sleep([&] { windows.saveSettingsQuietly(); },
-                                 [&] { real.report.guard([&] { windows.tickNow(); }); });
+    vt::SleepWatcher sleep([&] { windows.saveSettingsQuietly(); },
+                           [&] { real.report.guard([&] { windows.tickNow(); }); });
     windows.showMainWindow();
     // A missing icon is reported over the shown window; the program goes on without it.
     real.report.guard([&] { windows.loadApplicationIcon(); });

@@ -7,6 +7,7 @@
 #include "common/ClockHands.h"
 #include "common/SettingsKeys.h"
 #include "common/TimeCrossing.h"
+#include "common/TimeTexts.h"
 #include "common/WindowShake.h"
 #include "countdown/Unit4.h"
 #include "countdown/Unit5.h"
@@ -173,13 +174,24 @@ void TForm1::Timer1Timer() {
 
     // Failures are reported once the tick is done, so that no report holds it halfway.
     vt::PendingReports reports(services.report);
-    if (fullHourComesBetween(previous, instant)) {
+    // A time signal: an hour that came longer ago (a sleep, the clock put forward) is let go.
+    constexpr qint64 chimeLateMs = 60'000;
+    if (const auto hour = lastFullHourBetween(previous, instant);
+        hour && instant - *hour <= chimeLateMs && chimed.firstTime(*hour)) {
         // Without a sound output this would be said every hour: once is enough.
         chimeReport.collect(reports, [&] { play(ChimeSound); });
         shakeWindow(*this, ShakeCount, services);
     }
-    const QTime alarmTime(AlarmHour, AlarmMinute);
-    if (AlarmOn && alarmTime.isValid() && comesBetween(previous, instant, alarmTime)) ringAlarm(reports);
+    // Later than this, the alarm would sound at an hour nobody chose: it is said to be missed instead.
+    constexpr qint64 alarmLateMs = 5 * 60'000;
+    const auto alarm =
+        AlarmOn ? lastComingBetween(previous, instant, QTime(AlarmHour, AlarmMinute)) : std::nullopt;
+    if (alarm && alarmsDealtWith.firstTime(*alarm)) {
+        if (instant - *alarm <= alarmLateMs)
+            ringAlarm(reports);
+        else
+            sayAlarmMissed(reports);
+    }
     redrawFace(reports);
     keepRunningCounters();
 }
@@ -199,10 +211,18 @@ void TForm1::ringAlarm(vt::PendingReports& reports) {
     } else {
         services.desktop.open(AlarmFile);
     }
-    if (Form8->CheckBox1->isChecked()) {
-        reports.flush();
-        services.boxes.show(Form8->Edit3->text(), "Alarme", vt::Box::Ok | vt::Box::IconExclamation);
-    }
+    if (Form8->CheckBox1->isChecked()) showAlarmBox(reports, Form8->Edit3->text());
+}
+
+void TForm1::sayAlarmMissed(vt::PendingReports& reports) {
+    QString text = QStringLiteral("Alarme de %1 manquée.").arg(alarmTimeText(AlarmHour, AlarmMinute));
+    if (Form8->CheckBox1->isChecked()) text += '\n' + Form8->Edit3->text();
+    showAlarmBox(reports, text);
+}
+
+void TForm1::showAlarmBox(vt::PendingReports& reports, const QString& text) {
+    reports.flush();
+    services.boxes.show(text, "Alarme", vt::Box::Ok | vt::Box::IconExclamation);
 }
 
 void TForm1::redrawFace(vt::PendingReports& reports) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/OnceEach.h"
 #include "framework/services/ReportOnce.h"
 #include "framework/settings/IniFile.h"
 #include "framework/windows/Form.h"
@@ -67,11 +68,14 @@ private:
     void keepRunningCounters();
     void play(const QString& file);
     void ringAlarm(vt::PendingReports& reports);
+    void sayAlarmMissed(vt::PendingReports& reports);
+    void showAlarmBox(vt::PendingReports& reports, const QString& text);
     void redrawFace(vt::PendingReports& reports);
     void loadBell(vt::PendingReports& reports);
     void placeBell();
 
     qint64 previousTick = 0;
+    OnceEach chimed, alarmsDealtWith;
     QDateTime decoded; // the time the latest tick read; a tick resumed after a nested one draws it
     vt::ReportOnce faceReport, bellReport, chimeReport;
     qint64 lastSaveMs = 0;

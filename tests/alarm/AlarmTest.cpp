@@ -198,9 +198,72 @@ TEST_F(Alarm, IsNeverLostNorDoubled) {
 
     startArmed(QDateTime(day.addDays(1), QTime(5, 0, 0, 500)), 6, 30);
     runUntil(QDateTime(day.addDays(1), QTime(5, 0, 2)));
-    fakes.clock.stall(3 * 3600 * 1000); // a suspend across the alarm
+    fakes.clock.stall(3 * 3600 * 1000); // a suspend across the alarm: said missed, once
     runUntil(QDateTime(day.addDays(1), QTime(8, 0, 5)));
-    EXPECT_EQ(rings(), 2);
+    EXPECT_EQ(rings(), 1);
+    EXPECT_EQ(fakes.boxes.texts(), QStringList({"Alarme de 06 : 30 manquée."}));
+}
+
+TEST_F(Alarm, RingsWhileFreshChimesAsATimeSignalAndEachOnceHoweverTheClockMoved) {
+    constexpr qint64 s = 1000, min = 60 * s, h = 60 * min;
+    auto at = [](const char* iso) { return QDateTime::fromString(iso, Qt::ISODate).toLocalTime(); };
+    auto arm = [&](const QDateTime& start, int hour, int minute) {
+        startArmed(start, hour, minute);
+        Form8->CheckBox1->setChecked(true);
+        Form8->Edit3->setText("Debout !");
+        fakes.player.played.clear();
+    };
+    // The alarm at 07:00, the clock run from 06:59:20 to `until`.
+    auto upTo = [&](const char* until) { arm(at("2026-12-08T06:59:20.500"), 7, 0), runUntil(at(until)); };
+    // Asleep from just before 07:00; the tick comes at once on waking.
+    auto asleep = [&](qint64 ms) {
+        return [&, ms] { upTo("2026-12-08T06:59:59.500"), fakes.clock.stall(ms), fakes.clock.advance(1); };
+    };
+    // The wall clock moved, then stalled, then 15 s of ticks.
+    auto step = [&](qint64 by, qint64 stalled) {
+        fakes.clock.shiftWall(by), fakes.clock.stall(stalled), fakes.clock.advance(15 * s);
+    };
+    auto moved = [&](const char* when, qint64 by, qint64 stalled = 0) {
+        return [&, when, by, stalled] { upTo(when), step(by, stalled); };
+    };
+    const char *before = "2026-12-08T06:59:30.500", *after = "2026-12-08T07:00:05.500";
+    const struct {
+        const char* what;
+        std::function<void()> moves;
+        int rings, chimes; // no ring: the missed box instead
+    } cases[] = {
+        {"asleep 1 s", asleep(1 * s), 1, 1},
+        {"asleep 59 s", asleep(59 * s), 1, 1},
+        {"asleep 61 s", asleep(61 * s), 1, 0},
+        {"asleep 4 min", asleep(4 * min), 1, 0},
+        {"asleep 6 min", asleep(6 * min), 0, 0},
+        {"asleep 8 h", asleep(8 * h), 0, 0},
+        {"asleep 3 days: one box", asleep(72 * h), 0, 0},
+        {"back 10 s after it", moved(after, -10 * s), 1, 1},
+        {"back 1 h after it", moved(after, -h, h - 15 * s), 1, 1},
+        {"forward 2 min across it", moved(before, 2 * min), 1, 0},
+        {"forward 2 h across it", moved(before, 2 * h), 0, 0},
+        {"forward 2 min, back 5 min: the chime let go comes",
+         [&] { moved(before, 2 * min)(), step(-5 * min, 185 * s); }, 1, 1},
+        {"02:00 repeated in autumn",
+         [&] {
+             arm(at("2026-10-25T01:59:58.500+02:00"), 2, 0), runUntil(at("2026-10-25T02:00:02+02:00"));
+             step(0, fakes.clock.localNow().msecsTo(at("2026-10-25T02:59:58.500+02:00")));
+         },
+         1, 1},
+        {"02:30 skipped in spring", [&] { arm(at("2026-03-29T01:59:58.500"), 2, 30), step(0, 0); }, 1, 1},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.what);
+        fakes.boxes.shown.clear();
+        test.moves();
+        EXPECT_EQ(rings(), test.rings);
+        EXPECT_EQ(int(fakes.player.played.count(fakes.folder.file("ding.wav"))), test.chimes);
+        EXPECT_EQ(fakes.boxes.texts(),
+                  QStringList({test.rings ? "Debout !" : "Alarme de 07 : 00 manquée.\nDebout !"}));
+        for (const auto& box : fakes.boxes.shown)
+            EXPECT_EQ(box.caption + QString::number(box.flags), "Alarme48");
+    }
 }
 
 TEST_F(Alarm, AnAlarmAlreadyPastAtStartUpDoesNotRing) {

@@ -39,13 +39,21 @@ faketime_library() {
 # start_program [FAKE_START]: FAKE_START "YYYY-MM-DD hh:mm:ss" starts the wall clock there (libfaketime);
 # the monotonic clock stays real, so the event loop's timers run as usual.
 start_program() {
-    if [ -n "${1:-}" ]; then
-        local lib
-        lib=$(faketime_library) || fail "libfaketime not found (package faketime)"
-        LD_PRELOAD=$lib FAKETIME="@$1" FAKETIME_DONT_FAKE_MONOTONIC=1 "$PROGRAM" >>"$WORK/program.log" 2>&1 &
-    else
-        "$PROGRAM" >>"$WORK/program.log" 2>&1 &
-    fi
+    if [ -n "${1:-}" ]; then start_faked FAKETIME="@$1"; else launch; fi
+}
+
+# start_program_on_clock FILE: the wall clock set off by the seconds FILE holds ("+3600", "-10"), read at
+# every reading of the clock, so that the test moves it while the program runs.
+start_program_on_clock() { start_faked FAKETIME_TIMESTAMP_FILE="$1" FAKETIME_NO_CACHE=1; }
+
+start_faked() {
+    local lib
+    lib=$(faketime_library) || fail "libfaketime not found (package faketime)"
+    launch env LD_PRELOAD="$lib" FAKETIME_DONT_FAKE_MONOTONIC=1 "$@"
+}
+
+launch() {
+    "$@" "$PROGRAM" >>"$WORK/program.log" 2>&1 &
     PROGRAM_PID=$!
     MAIN=$(wait_window Vantorel) || fail "no window titled Vantorel appeared"
 }

@@ -132,11 +132,14 @@ TEST_F(MainWindow, ATickNestedInAMessageBoxComparesWithTheTickBeforeIt) {
     EXPECT_EQ(Form1->Label1->caption(), "14:00:03");
 }
 
-TEST_F(MainWindow, ASuspendAcrossSeveralHoursChimesOnceAtResume) {
+TEST_F(MainWindow, ASuspendAcrossSeveralHoursChimesNotAtResumeButAtTheNextFullHour) {
     startAt(paris(2026, 12, 8, 10, 30, 0, 500));
     runUntil(paris(2026, 12, 8, 10, 30, 2));
     fakes.clock.stall(5 * 3600 * 1000);
     runUntil(paris(2026, 12, 8, 15, 30, 5));
+    EXPECT_EQ(chimes(), 0);
+    fakes.clock.stall(fakes.clock.localNow().msecsTo(paris(2026, 12, 8, 15, 59, 59)));
+    runUntil(paris(2026, 12, 8, 16, 0, 1));
     EXPECT_EQ(chimes(), 1);
 }
 
