@@ -15,15 +15,23 @@ CMAKE_OPTIONS := -DVANTOREL_SANITIZE=OFF
 endif
 BENCH_SECONDS ?= 60
 
+# The package sets of scripts/install-deps.sh a command needs: `make run` builds the program alone, without
+# the tests; everything else builds the tests too.
+PACKAGES = run test
+TESTING = ON
+run: PACKAGES = run
+run: TESTING = OFF
+fuzz: PACKAGES = run fuzz
+
 .PHONY: all deps build run test bench package clean fuzz
 
 all: build
 
 deps:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh $(PACKAGES)
 
 build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_OPTIONS) >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=$(TESTING) $(CMAKE_OPTIONS) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build

@@ -31,12 +31,6 @@ export LANG=fr_FR.UTF-8
 work=$WORK
 source "$here/../tests/e2e/desktop.sh" "${SHOTS_DIR:-${TMPDIR:-/tmp}/vantorel-measure-load}"
 
-# Titles, as patterns: where the session's LANG (fr_FR.UTF-8) names a locale that is not installed, the
-# program's WM_NAME holds its accented letters as two Latin-1 characters each.
-T_STOPWATCH='Chronom.{1,4}tre'
-T_COUNTDOWN='Compte .{1,4} rebours'
-T_SETUP='D.{1,4}finir Compte .{1,4} rebours'
-
 # Places in the windows, as the end-to-end tests click them (no frame without a window manager).
 OUTILS_X=71              # "Outils" in the main window's menu bar
 SW_START="36 48"         # "Start " in the stopwatch window
@@ -105,7 +99,7 @@ say "stopwatch: Start, $STOPWATCH_S s, Pause"
 fresh_settings
 start_program
 choose "$MAIN" $OUTILS_X 1
-STOPWATCH=$(wait_window "$T_STOPWATCH") || fail "the stopwatch window did not appear"
+STOPWATCH=$(wait_window Chronomètre) || fail "the stopwatch window did not appear"
 sw_start=$(press "$STOPWATCH" "$SW_START")
 # Paused in the middle of a tenth: the count is whole tenths, so a perfect stopwatch reads 0.05 s short,
 # and a click handled a few ms late at either end cannot tip the count into the next tenth.
@@ -128,12 +122,12 @@ cd_log=$WORK/countdown-runs
 marker_script "$WORK/countdown-marker.sh" "$cd_log"
 start_program
 choose "$MAIN" $OUTILS_X 3
-COUNTDOWN=$(wait_window "$T_COUNTDOWN") || fail "the countdown window did not appear"
+COUNTDOWN=$(wait_window "Compte à rebours") || fail "the countdown window did not appear"
 click "$COUNTDOWN" $NEW_COUNTDOWN
 wait_window "Attention..." >/dev/null || fail "no \"Attention...\" box after the countdown window's button"
 xdotool key Return
 wait_window_count "Attention..." 0 || fail "the \"Attention...\" box stayed after Enter"
-SETUP=$(wait_window "$T_SETUP") || fail "no setup dialog after Yes"
+SETUP=$(wait_window "Définir Compte à rebours") || fail "no setup dialog after Yes"
 focus_by_click "$SETUP" $EMPTY_SPOT
 read -r x y <<<"$SECONDS_UP"
 xdotool mousemove --window "$SETUP" "$x" "$y" click --repeat "$COUNTDOWN_S" --delay 120 1
@@ -147,7 +141,7 @@ wait_window_count Ouvrir 0 || fail "the file dialog stayed after Enter"
 focus_by_click "$SETUP" $EMPTY_SPOT
 shot 2-countdown-set
 cd_start=$(press "$SETUP" "$CD_START")
-wait_window_count "$T_SETUP" 0 || fail "the setup dialog stayed after Start"
+wait_window_count "Définir Compte à rebours" 0 || fail "the setup dialog stayed after Start"
 wait_run "$cd_log" $((cd_start + (COUNTDOWN_S + 10) * 1000000)) || fail "the countdown did not run its file within $((COUNTDOWN_S + 10)) s of Start"
 wait_until_us $(($(first_in "$cd_log") + AFTER_S * 1000000))
 stop_program

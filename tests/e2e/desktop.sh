@@ -109,8 +109,16 @@ end_program_if_running() {
     fi
 }
 
-# Visible windows titled exactly TITLE, one id a line.
-windows_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
+# Visible windows titled exactly TITLE, one id a line. The title read is _NET_WM_NAME, UTF-8 whatever the
+# locale: xdotool's --name looks at WM_NAME, which Qt writes in the program's character set, so under a
+# locale that isn't UTF-8 an accented title would not match.
+windows_titled() {
+    local id
+    for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+        [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && echo "$id"
+    done
+    return 0
+}
 
 # wait_window TITLE [COUNT [SECONDS]]: waits until COUNT (default 1) windows titled TITLE are visible and
 # prints the id of the newest one.
