@@ -16,6 +16,8 @@ packages=(
     faketime imagemagick x11-utils
     # a window manager, and its requests (close) as a desktop sends them
     metacity wmctrl
+    # a Wayland compositor without a screen, for the display's death on Wayland
+    weston
     # the desktop entry's and the metadata's checks; the package's library dependencies, its changelog
     # and its check (make package)
     desktop-file-utils appstream dpkg-dev file python3 lintian

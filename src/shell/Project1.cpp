@@ -1,8 +1,8 @@
 #include "WindowSet.h"
 #include "common/DataFiles.h"
 #include "framework/app/Application.h"
+#include "framework/platform/DisplayLoss.h"
 #include "framework/platform/DisplayProbe.h"
-#include "framework/platform/ExitHook.h"
 #include "framework/platform/RealServices.h"
 #include "framework/platform/SingleInstance.h"
 #include "framework/platform/SleepWatcher.h"
@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
     real.report.guard([&] { windows.loadApplicationIcon(); });
     {
         // Qt ends the process itself when the connection to the display breaks.
-        const vt::ExitHook displayLost([&] { windows.saveSettingsQuietly(); });
+        const vt::DisplayLoss displayLost([&] { windows.saveSettingsQuietly(); });
         // The loop may already have been asked to end while that report was open (a signal, say).
         if (!windows.forms().loopEndRequested()) vt::Application::exec();
     }
