@@ -12,6 +12,8 @@ packages=(
     qt6-translations-l10n fonts-liberation timgm6mb-soundfont tzdata qt6-wayland
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
+    # a session bus of the tests' own, for the single-instance guard's raise
+    dbus-daemon
     # end-to-end tests: a fake wall clock, screenshots, window properties
     faketime imagemagick x11-utils
     # a window manager, and its requests (close) as a desktop sends them
