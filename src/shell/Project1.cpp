@@ -12,12 +12,19 @@
 
 #include <cstdio>
 
+namespace {
+
+// Why the program can't start, in one line on standard error.
+int cannotStart(const QString& problem) {
+    std::fprintf(stderr, "vantorel : %s.\n", qPrintable(problem));
+    return 1;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     vt::DisplayProbe display;
-    if (!display.problem().isEmpty()) {
-        std::fprintf(stderr, "vantorel : %s.\n", qPrintable(display.problem()));
-        return 1;
-    }
+    if (!display.problem().isEmpty()) return cannotStart(display.problem());
     vt::Application application(argc, argv);
     display.release();
     // Ties the windows to the installed desktop entry (its icon and name in the desktop's task list).
@@ -26,6 +33,7 @@ int main(int argc, char** argv) {
     vt::TerminationSignals termination;
 
     vt::RealServices real(DataFile::all, vt::Application::applicationName());
+    if (!real.folder.problem().isEmpty()) return cannotStart(real.folder.problem());
     application.setErrorReport(&real.report);
     vt::SingleInstance instance(real.settings.path());
     if (instance.anotherRuns()) return 0;

@@ -1,6 +1,8 @@
 #include "framework/platform/DiskProgramFolder.h"
 #include "assets/ProgramFiles.h"
 #include "common/DataFiles.h"
+#include "framework/core/RegularFile.h"
+#include "framework/platform/DiskFileStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <unistd.h>
+
+#include <vector>
 
 namespace vt {
 void PrintTo(const ProgramPaths& layout, std::ostream* out) {
@@ -95,6 +100,77 @@ TEST_F(ProgramLayoutOnDisk, AnUnwritableProgramFolderWritesInTheUserConfigFolder
     ASSERT_TRUE(QFile::setPermissions(at("vantorel"), QFile::ReadOwner | QFile::ExeOwner));
     EXPECT_EQ(layoutOf("vantorel"), (ProgramPaths{at("vantorel/"), at("cfg/vantorel/config.ini")}));
     QFile::setPermissions(at("vantorel"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// Folders Qt can't name: made and removed one name at a time from the temporary folder, the working
+// folder put back after each.
+class FolderTheSystemNames : public ::testing::Test {
+protected:
+    QTemporaryDir temporary;
+    const QString before = QDir::currentPath();
+    ~FolderTheSystemNames() override { QDir::setCurrent(before); }
+
+    // The folder's path, as bytes; it holds a config.ini with `settings` when made.
+    QByteArray folder(const std::vector<QByteArray>& names) const {
+        QByteArray path = QFile::encodeName(temporary.path());
+        for (const QByteArray& name : names)
+            path += '/' + name;
+        return path;
+    }
+    void enter(const std::vector<QByteArray>& names, bool making) const {
+        ASSERT_EQ(::chdir(QFile::encodeName(temporary.path()).constData()), 0);
+        for (const QByteArray& name : names) {
+            if (making) ::mkdir(name.constData(), 0700);
+            ASSERT_EQ(::chdir(name.constData()), 0);
+        }
+    }
+    void make(const std::vector<QByteArray>& names, const QByteArray& settings) const {
+        enter(names, true);
+        const int fd = ::open("config.ini", O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ASSERT_EQ(::write(fd, settings.constData(), size_t(settings.size())), settings.size());
+        ::close(fd);
+        QDir::setCurrent(before);
+    }
+    void remove(const std::vector<QByteArray>& names) const {
+        enter(names, false);
+        ::unlink("config.ini");
+        for (auto name = names.rbegin(); name != names.rend(); ++name) {
+            ASSERT_EQ(::chdir(".."), 0);
+            ::rmdir(name->constData());
+        }
+        QDir::setCurrent(before);
+    }
+};
+
+struct Place {
+    const char* what;
+    std::vector<QByteArray> names;
+    bool throughTheWorkingFolder;
+};
+
+TEST_F(FolderTheSystemNames, APortableFolderKeepsItsOwnSettingsWhateverBytesOrDepthItsNameHas) {
+    const QByteArray armed = "[alarme]\nactive=1\n";
+    const Place places[] = {
+        {"plain", {"vantorel"}, false},
+        {"Latin-1", {"d\xe9j\xe0"}, true},
+        {"beyond the path limit", std::vector<QByteArray>(20, QByteArray(250, 'p')), true},
+    };
+    for (const Place& place : places) {
+        make(place.names, armed);
+        const std::optional<QString> reached = reachableFolder(folder(place.names) + "/vantorel");
+        ASSERT_TRUE(reached) << place.what;
+        EXPECT_EQ(*reached == workingFolder, place.throughTheWorkingFolder) << place.what;
+        const QString settings =
+            findPaths(*reached, DataFile::all, temporary.filePath("cfg"), "/home/u").settingsFile;
+        EXPECT_EQ(settings, *reached + "/config.ini") << place.what;
+        EXPECT_EQ(readRegularFile(settings, 1000), armed) << place.what;
+        DiskFileStore().replace(settings, "[alarme]\nactive=0\n");
+        EXPECT_EQ(readRegularFile(settings, 1000), "[alarme]\nactive=0\n") << place.what;
+        QDir::setCurrent(before);
+        remove(place.names);
+    }
+    // Where even that fails, the program says so rather than take another layout.
+    EXPECT_FALSE(reachableFolder(folder({"d\xe9j\xe0", "absent"}) + "/vantorel"));
 }
 
 } // namespace
