@@ -81,7 +81,7 @@ DiskProgramFolder::DiskProgramFolder(DataFileNames dataFiles) {
     paths = findPaths(*folder, dataFiles, qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath());
     executableFile = *folder + u'/' + QFile::decodeName(file.mid(file.lastIndexOf('/') + 1));
     // An installed copy's data files lie beside its folder, which only a name Qt can spell reaches.
-    if (!paths.dataFolder.startsWith(*folder))
+    if (*folder == workingFolder && !paths.dataFolder.startsWith(*folder))
         missing = QStringLiteral("les fichiers de données de %1 sont introuvables : le nom de son dossier "
                                  "n'est pas en UTF-8 ou dépasse la longueur permise")
                       .arg(QFile::decodeName(file));

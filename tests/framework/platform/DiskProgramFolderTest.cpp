@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -102,53 +103,15 @@ TEST_F(ProgramLayoutOnDisk, AnUnwritableProgramFolderWritesInTheUserConfigFolder
     QFile::setPermissions(at("vantorel"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-// Folders Qt can't name: made and removed one name at a time from the temporary folder, the working
-// folder put back after each.
-class FolderTheSystemNames : public ::testing::Test {
-protected:
-    QTemporaryDir temporary;
-    const QString before = QDir::currentPath();
-    ~FolderTheSystemNames() override { QDir::setCurrent(before); }
-
-    // The folder's path, as bytes; it holds a config.ini with `settings` when made.
-    QByteArray folder(const std::vector<QByteArray>& names) const {
-        QByteArray path = QFile::encodeName(temporary.path());
-        for (const QByteArray& name : names)
-            path += '/' + name;
-        return path;
-    }
-    void enter(const std::vector<QByteArray>& names, bool making) const {
-        ASSERT_EQ(::chdir(QFile::encodeName(temporary.path()).constData()), 0);
-        for (const QByteArray& name : names) {
-            if (making) ::mkdir(name.constData(), 0700);
-            ASSERT_EQ(::chdir(name.constData()), 0);
-        }
-    }
-    void make(const std::vector<QByteArray>& names, const QByteArray& settings) const {
-        enter(names, true);
-        const int fd = ::open("config.ini", O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        ASSERT_EQ(::write(fd, settings.constData(), size_t(settings.size())), settings.size());
-        ::close(fd);
-        QDir::setCurrent(before);
-    }
-    void remove(const std::vector<QByteArray>& names) const {
-        enter(names, false);
-        ::unlink("config.ini");
-        for (auto name = names.rbegin(); name != names.rend(); ++name) {
-            ASSERT_EQ(::chdir(".."), 0);
-            ::rmdir(name->constData());
-        }
-        QDir::setCurrent(before);
-    }
-};
-
+// Folders Qt can't name, made one name at a time; rm removes them, which Qt can't either.
 struct Place {
     const char* what;
     std::vector<QByteArray> names;
     bool throughTheWorkingFolder;
 };
 
-TEST_F(FolderTheSystemNames, APortableFolderKeepsItsOwnSettingsWhateverBytesOrDepthItsNameHas) {
+TEST_F(ProgramLayoutOnDisk, APortableFolderKeepsItsOwnSettingsWhateverBytesOrDepthItsNameHas) {
+    const QString before = QDir::currentPath();
     const QByteArray armed = "[alarme]\nactive=1\n";
     const Place places[] = {
         {"plain", {"vantorel"}, false},
@@ -156,21 +119,29 @@ TEST_F(FolderTheSystemNames, APortableFolderKeepsItsOwnSettingsWhateverBytesOrDe
         {"beyond the path limit", std::vector<QByteArray>(20, QByteArray(250, 'p')), true},
     };
     for (const Place& place : places) {
-        make(place.names, armed);
-        const std::optional<QString> reached = reachableFolder(folder(place.names) + "/vantorel");
+        QByteArray folder = QFile::encodeName(temporary.path());
+        ASSERT_EQ(::chdir(folder.constData()), 0);
+        for (const QByteArray& name : place.names) {
+            folder += '/' + name;
+            ASSERT_TRUE(::mkdir(name.constData(), 0700) == 0 && ::chdir(name.constData()) == 0);
+        }
+        const int fd = ::open("config.ini", O_WRONLY | O_CREAT, 0600);
+        ASSERT_EQ(::write(fd, armed.constData(), size_t(armed.size())), armed.size());
+        ::close(fd);
+        QDir::setCurrent(before);
+        const std::optional<QString> reached = reachableFolder(folder + "/vantorel");
         ASSERT_TRUE(reached) << place.what;
         EXPECT_EQ(*reached == workingFolder, place.throughTheWorkingFolder) << place.what;
-        const QString settings =
-            findPaths(*reached, DataFile::all, temporary.filePath("cfg"), "/home/u").settingsFile;
-        EXPECT_EQ(settings, *reached + "/config.ini") << place.what;
+        const QString settings = findPaths(*reached, DataFile::all, at("cfg"), at("home")).settingsFile;
         EXPECT_EQ(readRegularFile(settings, 1000), armed) << place.what;
         DiskFileStore().replace(settings, "[alarme]\nactive=0\n");
         EXPECT_EQ(readRegularFile(settings, 1000), "[alarme]\nactive=0\n") << place.what;
         QDir::setCurrent(before);
-        remove(place.names);
     }
     // Where even that fails, the program says so rather than take another layout.
-    EXPECT_FALSE(reachableFolder(folder({"d\xe9j\xe0", "absent"}) + "/vantorel"));
+    EXPECT_FALSE(reachableFolder(QFile::encodeName(temporary.path()) + "/d\xe9j\xe0/absent/vantorel"));
+    QDir::setCurrent(before);
+    QProcess::execute("rm", {"-rf", temporary.path()});
 }
 
 } // namespace

@@ -66,12 +66,9 @@ TEST(SingleInstance, AGuardThatCantBeSetUpIsSaidAndTheCopyRuns) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(".config.ini.lock"));
     testing::internal::CaptureStderr();
     EXPECT_FALSE(vt::SingleInstance(dir.filePath("config.ini")).anotherRuns());
-    const QString said = QString::fromStdString(testing::internal::GetCapturedStderr());
     EXPECT_TRUE(
-        said.startsWith("vantorel : impossible de poser le verrou " + dir.filePath(".config.ini.lock")))
-        << said.toStdString();
-    EXPECT_TRUE(said.endsWith(" ; rien n'empêche une autre copie de tourner sur les mêmes réglages.\n"))
-        << said.toStdString();
+        QString::fromStdString(testing::internal::GetCapturedStderr())
+            .startsWith("vantorel : impossible de poser le verrou " + dir.filePath(".config.ini.lock")));
 }
 
 } // namespace
