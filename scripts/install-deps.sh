@@ -21,10 +21,13 @@ test=(
     libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
     # end-to-end tests: a fake wall clock, screenshots, window properties
     faketime imagemagick x11-utils
-    # a private system bus and a stand-in for logind on it
+    # a private session bus for the single-instance guard's raise, a private system bus and a stand-in
+    # for logind on it
     dbus-daemon python3-dbus python3-gi
     # a window manager, and its requests (close) as a desktop sends them
     metacity wmctrl
+    # a Wayland compositor without a screen, for the display's death on Wayland
+    weston
     # the desktop entry's and the metadata's checks; the package's library dependencies and its check
     desktop-file-utils appstream dpkg-dev file lintian
 )

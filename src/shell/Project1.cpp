@@ -1,8 +1,8 @@
 #include "WindowSet.h"
 #include "common/DataFiles.h"
 #include "framework/app/Application.h"
+#include "framework/platform/DisplayLoss.h"
 #include "framework/platform/DisplayProbe.h"
-#include "framework/platform/ExitHook.h"
 #include "framework/platform/RealServices.h"
 #include "framework/platform/SingleInstance.h"
 #include "framework/platform/SleepWatcher.h"
@@ -10,14 +10,19 @@
 
 #include <QSessionManager>
 
-#include <cstdio>
+namespace {
+
+// Why the program can't start, in one line on standard error.
+int cannotStart(const QString& problem) {
+    vt::ErrorReport::tell(problem);
+    return 1;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     vt::DisplayProbe display;
-    if (!display.problem().isEmpty()) {
-        std::fprintf(stderr, "vantorel : %s.\n", qPrintable(display.problem()));
-        return 1;
-    }
+    if (!display.problem().isEmpty()) return cannotStart(display.problem());
     vt::Application application(argc, argv);
     display.release();
     // Ties the windows to the installed desktop entry (its icon and name in the desktop's task list).
@@ -26,6 +31,7 @@ int main(int argc, char** argv) {
     vt::TerminationSignals termination;
 
     vt::RealServices real(DataFile::all, vt::Application::applicationName());
+    if (!real.folder.problem().isEmpty()) return cannotStart(real.folder.problem());
     application.setErrorReport(&real.report);
     vt::SingleInstance instance(real.settings.path());
     if (instance.anotherRuns()) return 0;
@@ -46,7 +52,7 @@ int main(int argc, char** argv) {
     real.report.guard([&] { windows.loadApplicationIcon(); });
     {
         // Qt ends the process itself when the connection to the display breaks.
-        const vt::ExitHook displayLost([&] { windows.saveSettingsQuietly(); });
+        const vt::DisplayLoss displayLost([&] { windows.saveSettingsQuietly(); });
         // The loop may already have been asked to end while that report was open (a signal, say).
         if (!windows.forms().loopEndRequested()) vt::Application::exec();
     }

@@ -42,14 +42,6 @@ bool isLeftoverName(const QString& name, const QFileInfo& target) {
                        [](QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z'); });
 }
 
-// The user's config folder may not hold ours yet. Folders made there are the user's alone, as the
-// desktop's convention asks; one that can't be made shows as the file that can't be written.
-void makeFolder(const QString& path) {
-    if (QFileInfo::exists(path)) return;
-    makeFolder(QFileInfo(path).absolutePath());
-    QDir().mkdir(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-}
-
 // The rename is durable only once the folder is on disk too; the new file is in place already, so a
 // failure here is not one.
 void syncFolder(const QString& target) {
@@ -62,6 +54,12 @@ void syncFolder(const QString& target) {
 }
 
 } // namespace
+
+void DiskFileStore::makeFolder(const QString& path) {
+    if (QFileInfo::exists(path)) return;
+    makeFolder(QFileInfo(path).absolutePath());
+    QDir().mkdir(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
 
 std::optional<QByteArray> DiskFileStore::read(const QString& path) const {
     struct stat status {};

@@ -15,6 +15,9 @@ public:
     // Removes the temporary files a write of an earlier version that was killed left beside the file,
     // and only those.
     static void removeLeftovers(const QString& path);
+    // The user's config folder may not hold ours yet. Folders made there are the user's alone, as the
+    // desktop's convention asks; one that can't be made shows as the file that can't be written.
+    static void makeFolder(const QString& path);
 };
 
 } // namespace vt

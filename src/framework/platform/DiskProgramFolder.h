@@ -2,6 +2,7 @@
 
 #include "framework/services/ProgramFolder.h"
 
+#include <optional>
 #include <span>
 
 namespace vt {
@@ -36,16 +37,31 @@ using DataFileNames = std::span<const char* const>;
 ProgramPaths findPaths(const QString& executableFolder, DataFileNames dataFiles, const QString& configHome,
                        const QString& home);
 
-// The paths of the running executable, found once at start-up.
+// The system's own name for the working folder. Qt 6 spells every file name in UTF-8 and loses any other
+// byte, so a folder whose name holds such bytes (a Latin-1 "déjà" from an old archive), or that lies
+// deeper than the system's path limit, is named through it once the program has moved into the folder.
+inline const QString workingFolder = QStringLiteral("/proc/self/cwd");
+
+// Qt's name for the folder of `executable`, a path as the system gives it, any bytes: the folder's own
+// name when Qt can spell it and the system take it whole, else `workingFolder` once the program has moved
+// there, one name at a time; nothing when the folder can't be reached.
+std::optional<QString> reachableFolder(const QByteArray& executable);
+
+// The paths of the running executable, found once at start-up, when the program may still move into its
+// folder.
 class DiskProgramFolder : public ProgramFolder {
 public:
     explicit DiskProgramFolder(DataFileNames dataFiles);
     QString path() const override { return paths.dataFolder; }
     QString settingsFile() const override { return paths.settingsFile; }
-    QString executable() const override;
+    QString executable() const override { return executableFile; }
+    // Why the program's files can't be found, or nothing when they can.
+    const QString& problem() const { return missing; }
 
 private:
     ProgramPaths paths;
+    QString executableFile;
+    QString missing;
 };
 
 } // namespace vt

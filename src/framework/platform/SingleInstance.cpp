@@ -1,61 +1,119 @@
 #include "SingleInstance.h"
+#include "DiskFileStore.h"
+#include "framework/services/ErrorReport.h"
 
-#include <QCryptographicHash>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QStandardPaths>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vt {
 
 namespace {
+
 constexpr int askingMs = 2000;
+const QString objectPath = QStringLiteral("/");
+const QString interfaceName = QStringLiteral("org.vantorel.Vantorel.Copy");
+
+// The file the settings are written to: the end of a chain of symbolic links, which may not exist yet.
+QFileInfo writtenFile(const QString& settingsFile) {
+    QFileInfo file(settingsFile);
+    for (int hops = 0; hops < 40 && file.isSymLink(); ++hops)
+        file.setFile(file.symLinkTarget());
+    return file;
+}
+
+// Opened without following a link and without waiting, so that a pipe or a planted link is refused;
+// `identity` tells it from any other file.
+int openLockFile(const QString& path, struct stat& identity) {
+    const QByteArray name = QFile::encodeName(path);
+    const int flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    int fd = ::open(name.constData(), O_RDWR | O_CREAT | flags, 0600);
+    // On a disk that can't be written, a lock file made earlier still locks.
+    if (fd < 0) fd = ::open(name.constData(), O_RDONLY | flags);
+    if (fd >= 0 && (::fstat(fd, &identity) != 0 || !S_ISREG(identity.st_mode))) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    return fd;
+}
+
+// The running copy's name on the session bus.
+QString busNameOf(const struct stat& lock) {
+    return QStringLiteral("org.vantorel.Vantorel.Copy_%1_%2")
+        .arg(quint64(lock.st_dev), 0, 16)
+        .arg(quint64(lock.st_ino), 0, 16);
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString& settingsFile) {
-    const QByteArray key = QFileInfo(settingsFile).absoluteFilePath().toUtf8();
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/vantorel-" +
-                         QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16);
-    lockFd = ::open(QFile::encodeName(base + ".lock").constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    // Without a lock to take, this copy can't tell: it runs.
-    if (lockFd < 0) return;
-    if (::flock(lockFd, LOCK_EX | LOCK_NB) == 0) {
-        listen(base + ".socket");
+    const QFileInfo written = writtenFile(settingsFile);
+    DiskFileStore::makeFolder(written.absolutePath());
+    const QString lockPath = written.absolutePath() + QStringLiteral("/.") + written.fileName() + ".lock";
+    struct stat lock {};
+    lockFd = openLockFile(lockPath, lock);
+    if (lockFd >= 0 && ::flock(lockFd, LOCK_EX | LOCK_NB) == 0) {
+        answer(busNameOf(lock));
         return;
     }
-    ::close(lockFd);
-    lockFd = -1;
-    other = true;
-    askTheRunningCopy(base + ".socket");
+    const int why = errno;
+    const bool busy = lockFd >= 0 && why == EWOULDBLOCK;
+    release();
+    if (busy) {
+        other = true;
+        askTheRunningCopy(busNameOf(lock), settingsFile);
+    } else {
+        ErrorReport::tell(
+            QStringLiteral(
+                "impossible de poser le verrou %1 (%2) ; rien n'empêche une autre copie de tourner "
+                "sur les mêmes réglages")
+                .arg(lockPath, QString::fromLocal8Bit(std::strerror(why))));
+    }
 }
 
 SingleInstance::~SingleInstance() { release(); }
 
-void SingleInstance::listen(const QString& socketPath) {
-    server = std::make_unique<QLocalServer>();
-    // A copy that was killed left its socket behind; the lock says it is gone.
-    QLocalServer::removeServer(socketPath);
-    server->listen(socketPath);
-    connect(server.get(), &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* asking = server->nextPendingConnection())
-            asking->deleteLater();
-        if (raise) raise();
-    });
+void SingleInstance::Raise() {
+    if (raiseRequest) raiseRequest();
 }
 
-void SingleInstance::askTheRunningCopy(const QString& socketPath) {
-    QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (socket.waitForConnected(askingMs)) socket.disconnectFromServer();
+// Without a session bus this copy still keeps others away; it just can't be asked to the front.
+void SingleInstance::answer(const QString& name) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.registerObject(objectPath, this, QDBusConnection::ExportScriptableSlots) &&
+        bus.registerService(name))
+        busName = name;
+    else
+        bus.unregisterObject(objectPath);
+}
+
+void SingleInstance::askTheRunningCopy(const QString& name, const QString& settingsFile) {
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(
+        QDBusMessage::createMethodCall(name, objectPath, interfaceName, QStringLiteral("Raise")),
+        QDBus::Block, askingMs);
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        ErrorReport::tell(
+            QStringLiteral("une copie tourne déjà sur %1 ; elle n'a pas pu être mise au premier plan (%2)")
+                .arg(settingsFile, reply.errorMessage()));
 }
 
 void SingleInstance::release() {
-    server.reset();
+    if (!busName.isEmpty()) {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        bus.unregisterService(busName);
+        bus.unregisterObject(objectPath);
+        busName.clear();
+    }
     if (lockFd >= 0) ::close(lockFd);
     lockFd = -1;
 }

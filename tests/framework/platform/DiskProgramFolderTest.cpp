@@ -1,14 +1,20 @@
 #include "framework/platform/DiskProgramFolder.h"
 #include "assets/ProgramFiles.h"
 #include "common/DataFiles.h"
+#include "framework/core/RegularFile.h"
+#include "framework/platform/DiskFileStore.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <unistd.h>
+
+#include <vector>
 
 namespace vt {
 void PrintTo(const ProgramPaths& layout, std::ostream* out) {
@@ -95,6 +101,47 @@ TEST_F(ProgramLayoutOnDisk, AnUnwritableProgramFolderWritesInTheUserConfigFolder
     ASSERT_TRUE(QFile::setPermissions(at("vantorel"), QFile::ReadOwner | QFile::ExeOwner));
     EXPECT_EQ(layoutOf("vantorel"), (ProgramPaths{at("vantorel/"), at("cfg/vantorel/config.ini")}));
     QFile::setPermissions(at("vantorel"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// Folders Qt can't name, made one name at a time; rm removes them, which Qt can't either.
+struct Place {
+    const char* what;
+    std::vector<QByteArray> names;
+    bool throughTheWorkingFolder;
+};
+
+TEST_F(ProgramLayoutOnDisk, APortableFolderKeepsItsOwnSettingsWhateverBytesOrDepthItsNameHas) {
+    const QString before = QDir::currentPath();
+    const QByteArray armed = "[alarme]\nactive=1\n";
+    const Place places[] = {
+        {"plain", {"vantorel"}, false},
+        {"Latin-1", {"d\xe9j\xe0"}, true},
+        {"beyond the path limit", std::vector<QByteArray>(20, QByteArray(250, 'p')), true},
+    };
+    for (const Place& place : places) {
+        QByteArray folder = QFile::encodeName(temporary.path());
+        ASSERT_EQ(::chdir(folder.constData()), 0);
+        for (const QByteArray& name : place.names) {
+            folder += '/' + name;
+            ASSERT_TRUE(::mkdir(name.constData(), 0700) == 0 && ::chdir(name.constData()) == 0);
+        }
+        const int fd = ::open("config.ini", O_WRONLY | O_CREAT, 0600);
+        ASSERT_EQ(::write(fd, armed.constData(), size_t(armed.size())), armed.size());
+        ::close(fd);
+        QDir::setCurrent(before);
+        const std::optional<QString> reached = reachableFolder(folder + "/vantorel");
+        ASSERT_TRUE(reached) << place.what;
+        EXPECT_EQ(*reached == workingFolder, place.throughTheWorkingFolder) << place.what;
+        const QString settings = findPaths(*reached, DataFile::all, at("cfg"), at("home")).settingsFile;
+        EXPECT_EQ(readRegularFile(settings, 1000), armed) << place.what;
+        DiskFileStore().replace(settings, "[alarme]\nactive=0\n");
+        EXPECT_EQ(readRegularFile(settings, 1000), "[alarme]\nactive=0\n") << place.what;
+        QDir::setCurrent(before);
+    }
+    // Where even that fails, the program says so rather than take another layout.
+    EXPECT_FALSE(reachableFolder(QFile::encodeName(temporary.path()) + "/d\xe9j\xe0/absent/vantorel"));
+    QDir::setCurrent(before);
+    QProcess::execute("rm", {"-rf", temporary.path()});
 }
 
 } // namespace
