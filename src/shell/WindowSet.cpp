@@ -59,10 +59,7 @@ void WindowSet::loadApplicationIcon() {
 
 void WindowSet::showMainWindow() { Form1->show(); }
 
-void WindowSet::bringMainWindowToFront() {
-    Form1->setWindowState(Form1->windowState() & ~Qt::WindowMinimized);
-    Form1->showInFront();
-}
+void WindowSet::bringMainWindowToFront() { Form1->showInFront(); }
 
 void WindowSet::tickNow() { Form1->Timer1Timer(); }
 

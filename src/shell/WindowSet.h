@@ -16,7 +16,7 @@ public:
     // Gives the application the icon from "horloge.ico"; fails when the file can't be read.
     void loadApplicationIcon();
     void showMainWindow();
-    // Brings the main window to the front, out of the task bar if need be.
+    // Brings the main window to the front, out of the task bar if need be, under the dialog it waits for.
     void bringMainWindowToFront();
     // The clock tick now, as after the machine woke up.
     void tickNow();

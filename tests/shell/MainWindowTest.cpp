@@ -227,6 +227,7 @@ TEST_F(MainWindow, F10OpensTheMenuAndTheArrowsAndReturnChooseACommand) {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->title(), "Fichier");
+    EXPECT_EQ(menu->activeAction(), Form1->Quitter1);
     QTest::keyClick(menu, Qt::Key_Escape);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 

@@ -17,6 +17,10 @@
 #include <QAccessible>
 #include <QFile>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QSet>
+#include <QSlider>
+#include <QTest>
 #include <QToolButton>
 
 #include <sys/stat.h>
@@ -100,6 +104,85 @@ TEST(Startup, EveryControlTellsAScreenReaderWhatItIs) {
     }
     EXPECT_EQ(QAccessible::queryAccessibleInterface(Form1->Image2)->text(QAccessible::Name),
               "Alarme activée");
+}
+
+// Buttons whose captions read alike ("Choisir...", "Choisir") are told apart by their names.
+TEST(Startup, NoTwoButtonsOfAWindowHaveTheSameName) {
+    Fakes fakes;
+    WindowSet windows(fakes.services);
+    for (const Designed& window : designedWindows()) {
+        QStringList names;
+        for (QAbstractButton* button : windows.forms().find(window.name)->findChildren<QAbstractButton*>())
+            if (button->focusPolicy() != Qt::NoFocus) // not the up-downs' arrows
+                names << QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
+        EXPECT_EQ(names.size(), QSet<QString>(names.begin(), names.end()).size())
+            << names.join(", ").toStdString();
+    }
+}
+
+// As in the desktop's dialogs: Return presses the focused push button, else the confirming one, Space the
+// focused one, Escape "Annuler".
+TEST(Dialogs, ReturnSpaceAndEscapePressTheirButtons) {
+    Fakes fakes;
+    WindowSet windows(fakes.services);
+    windows.showMainWindow();
+    struct Case {
+        vt::Form* dialog;
+        QWidget* focus;
+        Qt::Key key;
+        QPushButton* pressed;
+    };
+    const Case cases[] = {
+        {Form2, Form2->TrackBar1, Qt::Key_Return, Form2->Button1},
+        {Form2, Form2->Button5, Qt::Key_Return, Form2->Button5},
+        {Form2, Form2->Button1, Qt::Key_Escape, Form2->Button2},
+        {Form5, Form5->UpDown1, Qt::Key_Enter, Form5->Button1},
+        {Form5, Form5->Edit6, Qt::Key_Return, Form5->Button1},
+        {Form5, Form5->Button2, Qt::Key_Return, Form5->Button2},
+        {Form5, Form5->Edit6, Qt::Key_Escape, Form5->Button2},
+        {Form7, Form7->UpDown1, Qt::Key_Return, Form7->Button1},
+        {Form7, Form7->Button2, Qt::Key_Space, Form7->Button2},
+        {Form7, Form7->UpDown1, Qt::Key_Escape, Form7->Button2},
+        {Form8, Form8->CheckBox1, Qt::Key_Return, Form8->Button3},
+        {Form8, Form8->Button2, Qt::Key_Return, Form8->Button2},
+        {Form8, Form8->RadioButton1, Qt::Key_Escape, Form8->Button4},
+    };
+    for (const Case& c : cases) {
+        c.dialog->showInFront();
+        settle();
+        c.focus->setFocus();
+        QObject pressing;
+        QPushButton* pressed = nullptr;
+        for (QPushButton* button : c.dialog->findChildren<QPushButton*>())
+            QObject::connect(button, &QPushButton::clicked, &pressing,
+                             [&pressed, button] { pressed = button; });
+        QTest::keyClick(c.focus, c.key);
+        EXPECT_EQ(pressed, c.pressed) << qPrintable(c.dialog->windowTitle() + " " + c.focus->objectName());
+    }
+}
+
+// The window that must be answered comes forward: a second start with "Options" open activates it over
+// the main window it disabled; a minimised window comes back with its menu command.
+TEST(Dialogs, TheWindowToAnswerComesForwardAndAMinimisedOneComesBack) {
+    Fakes fakes;
+    WindowSet windows(fakes.services);
+    windows.showMainWindow();
+    Form1->N1Click();
+    Form2->showMinimized();
+    settle();
+    windows.bringMainWindowToFront();
+    settle();
+    EXPECT_TRUE(Form2->isActiveWindow());
+    EXPECT_FALSE(Form2->isMinimized());
+    Form2->Button2Click();
+
+    Form1->Chrono1Click();
+    Form3->showMinimized();
+    settle();
+    Form1->Chrono1Click();
+    settle();
+    EXPECT_FALSE(Form3->isMinimized());
+    EXPECT_TRUE(Form3->isActiveWindow());
 }
 
 TEST(Startup, AMissingIconOrOneThatIsNoOrdinaryFileFailsWithItsPath) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QSignalSpy>
 
 namespace {
@@ -25,6 +26,21 @@ TEST(UpDown, StopsAtTheEndsOfItsRangeWithoutWrapping) {
 
     upDown.setPosition(99);
     EXPECT_EQ(upDown.position(), 23);
+}
+
+// A screen reader finds a spin button with its value; setting the value steps as the user would.
+TEST(UpDown, IsASpinButtonWithItsValueToAScreenReader) {
+    vt::UpDown upDown;
+    upDown.setMaximum(59);
+    QSignalSpy changing(&upDown, &vt::UpDown::changing);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&upDown);
+    EXPECT_EQ(accessible->role(), QAccessible::SpinBox);
+    ASSERT_NE(accessible->valueInterface(), nullptr);
+    accessible->valueInterface()->setCurrentValue(42);
+    EXPECT_EQ(changing.count(), 42);
+    EXPECT_EQ(accessible->valueInterface()->currentValue(), 42);
+    EXPECT_EQ(accessible->text(QAccessible::Value), "42");
+    EXPECT_EQ(accessible->valueInterface()->maximumValue(), 59);
 }
 
 } // namespace
