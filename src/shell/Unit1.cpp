@@ -20,6 +20,7 @@
 TForm1::TForm1(vt::Services& services, vt::FormRegistry& registry)
     : Form(services, registry), MediaPlayer1(services.player) {
     setupUi(this);
+    clockLayout.emplace(*this, *Image1, *Label1, *Label2, *Label3, *Image2);
     setWindowIcon(QIcon(QPixmap::fromImage(vt::drawClockIcon(32))));
     Image1->setPicture(vt::drawClockFace()); // the designed face, until the first tick loads the file's
 }
@@ -118,13 +119,7 @@ void TForm1::FormActivate() {
     for (vt::Form* window :
          std::initializer_list<vt::Form*>{Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8})
         vt::applyBackground(*window, BackColor);
-    placeBell();
-}
-
-void TForm1::placeBell() {
-    // Beside the time text, whatever its font and its locale's width.
-    const int left = Label1->x() + Label1->width() + 6;
-    if (Image2->x() != left) Image2->move(left, Image2->y());
+    clockLayout->apply();
 }
 
 void TForm1::paintInThemeColor(std::initializer_list<QWidget*> captions) const {
@@ -158,8 +153,8 @@ void TForm1::Timer1Timer() {
     const QLocale locale;
     Label1->setCaption(locale.toString(now, services.clock.longTimeFormat()));
     Label2->setCaption(locale.toString(now.date(), services.clock.shortDateFormat()));
-    placeBell();
     Label3->setCaption(DayNames[now.date().dayOfWeek()]);
+    clockLayout->apply(); // the texts' widths, their locale's too, move what follows them
 
     // Failures are reported once the tick is done, so that no report holds it halfway.
     vt::PendingReports reports(services.report);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ClockLayout.h"
 #include "framework/services/ReportOnce.h"
 #include "framework/settings/IniFile.h"
 #include "framework/windows/Form.h"
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 // The main window: the time, the date, the weekday and the clock face, the menu to every other window,
 // and the values several windows share.
@@ -67,8 +69,8 @@ private:
     void ringAlarm(vt::PendingReports& reports);
     void redrawFace(vt::PendingReports& reports);
     void loadBell(vt::PendingReports& reports);
-    void placeBell();
 
+    std::optional<ClockLayout> clockLayout; // made from the description
     qint64 previousTick = 0;
     QDateTime decoded; // the time the latest tick read; a tick resumed after a nested one draws it
     vt::ReportOnce faceReport, bellReport, chimeReport, settingsReport;

@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QTest>
 
+#include <tuple>
+
 namespace {
 QDateTime paris(int year, int month, int day, int hour, int minute, int second, int ms = 0) {
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second, ms));
@@ -201,6 +203,36 @@ TEST_F(MainWindow, ActivationAppliesTheChosenFontTheBackgroundAndPlacesTheBell) 
         EXPECT_EQ(window->palette().color(QPalette::Window), QColor(0, 255, 0));
     EXPECT_EQ(Form1->Image2->x(), Form1->Label1->x() + Form1->Label1->width() + 6);
     EXPECT_GT(Form1->Image2->x(), 128);
+}
+
+// At the designed font the texts stand as designed; a larger one keeps them in order, apart and inside a
+// window that grows, and that shrinks back with the font.
+TEST_F(MainWindow, TheTextsKeepTheirOrderAndStayInsideTheWindowAtAnyFont) {
+    const auto places = [] {
+        return QList<QRect>{Form1->Label1->geometry(), Form1->Label2->geometry(), Form1->Label3->geometry(),
+                            Form1->centralWidget()->rect(), Form1->Image2->geometry()};
+    };
+    startAt(paris(2026, 12, 9, 14, 5, 12, 500)); // a Wednesday, the longest weekday
+    const QList<QRect> designed = places();
+    Form1->show();
+    for (const int size : {20, 36, 8}) {
+        Form1->ChosenFont.pointSize = size;
+        Form1->FormActivate();
+        settle();
+        const QList<QRect> at = places();
+        const auto [time, date, weekday, client, bell] = std::tuple{at[0], at[1], at[2], at[3], at[4]};
+        EXPECT_GT(date.top(), time.bottom()) << size;
+        EXPECT_GT(weekday.left(), date.right()) << size;
+        EXPECT_EQ(weekday.top(), date.top()) << size;
+        EXPECT_GT(bell.left(), time.right()) << size;
+        for (const QRect& text : {time, date, weekday, bell})
+            EXPECT_TRUE(client.contains(text)) << size;
+        // The designed bell reaches a pixel into the date's row; it follows the time's width.
+        if (size == 8)
+            EXPECT_EQ(at.mid(0, 4), designed.mid(0, 4));
+        else
+            EXPECT_FALSE(bell.intersects(date) || bell.intersects(weekday)) << size;
+    }
 }
 
 // The user's locale's words, and the bell beside the time however wide the locale writes it.
