@@ -160,7 +160,7 @@ void TForm1::Timer1Timer() {
     vt::PendingReports reports(services.report);
     if (fullHourComesBetween(previous, instant)) {
         // Without a sound output this would be said every hour: once is enough.
-        chimeReport.collect(reports, [&] { play(ChimeSound); });
+        chimeReport.collect(reports, [&] { play(ChimeSound, "Carillon"); });
         shakeWindow(*this, ShakeCount, services);
     }
     const QTime alarmTime(AlarmHour, AlarmMinute);
@@ -169,7 +169,8 @@ void TForm1::Timer1Timer() {
     keepRunningCounters();
 }
 
-void TForm1::play(const QString& file) {
+void TForm1::play(const QString& file, const QString& stream) {
+    MediaPlayer1.setStreamName(stream);
     MediaPlayer1.setFileName(file);
     MediaPlayer1.open();
     MediaPlayer1.play();
@@ -179,8 +180,8 @@ void TForm1::ringAlarm(vt::PendingReports& reports) {
     if (Form8->RadioButton1->isChecked()) {
         // A sleeping user is woken by a sound, not by a silent box: the default one, then.
         const QString fallback = services.folder.file(DataFile::alarmSound);
-        if (!reports.collect([&] { play(AlarmSound); }) && AlarmSound != fallback)
-            reports.collect([&] { play(fallback); });
+        if (!reports.collect([&] { play(AlarmSound, "Alarme"); }) && AlarmSound != fallback)
+            reports.collect([&] { play(fallback, "Alarme"); });
     } else {
         services.desktop.open(AlarmFile);
     }

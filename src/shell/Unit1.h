@@ -65,7 +65,7 @@ private:
     void writeSettings(const vt::FontValue& font, const std::function<void(vt::IniFile&)>& more = {});
     // While the stopwatch or the countdown runs, their counters reach the file every few seconds.
     void keepRunningCounters();
-    void play(const QString& file);
+    void play(const QString& file, const QString& stream);
     void ringAlarm(vt::PendingReports& reports);
     void redrawFace(vt::PendingReports& reports);
     void loadBell(vt::PendingReports& reports);
