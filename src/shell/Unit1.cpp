@@ -21,7 +21,8 @@ TForm1::TForm1(vt::Services& services, vt::FormRegistry& registry)
     : Form(services, registry), MediaPlayer1(services.player) {
     setupUi(this);
     clockLayout.emplace(*this, *Image1, *Label1, *Label2, *Label3, *Image2);
-    setWindowIcon(QIcon(QPixmap::fromImage(vt::drawClockIcon(32))));
+    // Every size, for docks and task switchers.
+    setWindowIcon(vt::clockIcon());
     Image1->setPicture(vt::drawClockFace()); // the designed face, until the first tick loads the file's
 }
 

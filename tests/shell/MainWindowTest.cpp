@@ -40,6 +40,7 @@ TEST_F(MainWindow, FirstStartShowsTheDesignedDefaults) {
     EXPECT_EQ(Form1->Label2->caption(), "1 Janvier 1989");
     EXPECT_EQ(Form1->Image1->picture().size(), QSize(58, 56)); // the designed face, no hands yet
     EXPECT_TRUE(Form1->Image2->picture().isNull());
+    EXPECT_EQ(Form1->windowIcon().availableSizes(), QList<QSize>({{16, 16}, {32, 32}, {48, 48}}));
 }
 
 TEST_F(MainWindow, TheTickShowsTimeDateAndWeekdayFromOneReading) {
