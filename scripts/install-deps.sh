@@ -16,6 +16,9 @@ packages=(
     faketime imagemagick x11-utils
     # a window manager, and its requests (close) as a desktop sends them
     metacity wmctrl
+    # the desktops a change is tried on by hand: GNOME's Qt platform theme, a Wayland compositor with a
+    # headless back end, the screen readers' AT-SPI tree on a session bus
+    qt6-gtk-platformtheme weston python3-pyatspi at-spi2-core dbus-daemon
     # the desktop entry's and the metadata's checks; the package's library dependencies, its changelog
     # and its check (make package)
     desktop-file-utils appstream dpkg-dev file python3 lintian
