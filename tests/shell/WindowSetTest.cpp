@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSet>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QToolButton>
@@ -80,7 +81,7 @@ TEST(Startup, MakesTheEightWindowsAsDesignedAndShowsOnlyTheMainOne) {
 }
 
 // What a screen reader finds: every control that takes the focus (or would, once enabled), the pictures
-// and the up-down's arrows have a name and a role.
+// and the up-down's arrows have a name and a role; no two buttons of a window share a name.
 TEST(Startup, EveryControlTellsAScreenReaderWhatItIs) {
     Fakes fakes;
     WindowSet windows(fakes.services);
@@ -89,6 +90,7 @@ TEST(Startup, EveryControlTellsAScreenReaderWhatItIs) {
     settle();
     for (const Designed& window : designedWindows()) {
         const vt::Form* form = windows.forms().find(window.name);
+        QSet<QString> buttons;
         for (QWidget* control : form->findChildren<QWidget*>()) {
             // Qt's own parts (the menu bar's overflow button) and what is hidden aren't read out.
             if (!control->isVisibleTo(form) || control->objectName().startsWith("qt_")) continue;
@@ -100,89 +102,47 @@ TEST(Startup, EveryControlTellsAScreenReaderWhatItIs) {
             const QString where = window.name + "." + control->objectName();
             EXPECT_FALSE(accessible->text(QAccessible::Name).trimmed().isEmpty()) << where.toStdString();
             EXPECT_NE(accessible->role(), QAccessible::NoRole) << where.toStdString();
+            if (focusable && qobject_cast<QAbstractButton*>(control)) {
+                EXPECT_FALSE(buttons.contains(accessible->text(QAccessible::Name))) << where.toStdString();
+                buttons << accessible->text(QAccessible::Name);
+            }
         }
     }
     EXPECT_EQ(QAccessible::queryAccessibleInterface(Form1->Image2)->text(QAccessible::Name),
               "Alarme activée");
 }
 
-// Buttons whose captions read alike ("Choisir...", "Choisir") are told apart by their names.
-TEST(Startup, NoTwoButtonsOfAWindowHaveTheSameName) {
-    Fakes fakes;
-    WindowSet windows(fakes.services);
-    for (const Designed& window : designedWindows()) {
-        QStringList names;
-        for (QAbstractButton* button : windows.forms().find(window.name)->findChildren<QAbstractButton*>())
-            if (button->focusPolicy() != Qt::NoFocus) // not the up-downs' arrows
-                names << QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
-        EXPECT_EQ(names.size(), QSet<QString>(names.begin(), names.end()).size())
-            << names.join(", ").toStdString();
-    }
-}
-
-// As in the desktop's dialogs: Return presses the focused push button, else the confirming one, Space the
-// focused one, Escape "Annuler".
-TEST(Dialogs, ReturnSpaceAndEscapePressTheirButtons) {
+// As in the desktop's dialogs: Return presses the focused push button, else the confirming one; Space the
+// focused one; Escape "Annuler". The window to answer comes forward: over the main window it disabled at a
+// second start, and out of the task bar when minimised.
+TEST(Dialogs, TheKeysPressTheirButtonsAndTheWindowToAnswerComesForward) {
     Fakes fakes;
     WindowSet windows(fakes.services);
     windows.showMainWindow();
-    struct Case {
-        vt::Form* dialog;
-        QWidget* focus;
-        Qt::Key key;
-        QPushButton* pressed;
-    };
-    const Case cases[] = {
+    const std::tuple<vt::Form*, QWidget*, Qt::Key, QPushButton*> cases[] = {
         {Form2, Form2->TrackBar1, Qt::Key_Return, Form2->Button1},
         {Form2, Form2->Button5, Qt::Key_Return, Form2->Button5},
         {Form2, Form2->Button1, Qt::Key_Escape, Form2->Button2},
-        {Form5, Form5->UpDown1, Qt::Key_Enter, Form5->Button1},
-        {Form5, Form5->Edit6, Qt::Key_Return, Form5->Button1},
-        {Form5, Form5->Button2, Qt::Key_Return, Form5->Button2},
-        {Form5, Form5->Edit6, Qt::Key_Escape, Form5->Button2},
+        {Form5, Form5->Edit6, Qt::Key_Enter, Form5->Button1},
+        {Form5, Form5->UpDown1, Qt::Key_Escape, Form5->Button2},
         {Form7, Form7->UpDown1, Qt::Key_Return, Form7->Button1},
         {Form7, Form7->Button2, Qt::Key_Space, Form7->Button2},
-        {Form7, Form7->UpDown1, Qt::Key_Escape, Form7->Button2},
         {Form8, Form8->CheckBox1, Qt::Key_Return, Form8->Button3},
-        {Form8, Form8->Button2, Qt::Key_Return, Form8->Button2},
-        {Form8, Form8->RadioButton1, Qt::Key_Escape, Form8->Button4},
-    };
-    for (const Case& c : cases) {
-        c.dialog->showInFront();
-        settle();
-        c.focus->setFocus();
-        QObject pressing;
-        QPushButton* pressed = nullptr;
-        for (QPushButton* button : c.dialog->findChildren<QPushButton*>())
-            QObject::connect(button, &QPushButton::clicked, &pressing,
-                             [&pressed, button] { pressed = button; });
-        QTest::keyClick(c.focus, c.key);
-        EXPECT_EQ(pressed, c.pressed) << qPrintable(c.dialog->windowTitle() + " " + c.focus->objectName());
+        {Form8, Form8->RadioButton1, Qt::Key_Escape, Form8->Button4}};
+    for (const auto& [dialog, focus, key, button] : cases) {
+        dialog->showInFront();
+        focus->setFocus();
+        const QSignalSpy pressed(button, &QPushButton::clicked);
+        QTest::keyClick(focus, key);
+        EXPECT_EQ(pressed.count(), 1) << qPrintable(dialog->objectName() + "." + focus->objectName());
     }
-}
-
-// The window that must be answered comes forward: a second start with "Options" open activates it over
-// the main window it disabled; a minimised window comes back with its menu command.
-TEST(Dialogs, TheWindowToAnswerComesForwardAndAMinimisedOneComesBack) {
-    Fakes fakes;
-    WindowSet windows(fakes.services);
-    windows.showMainWindow();
-    Form1->N1Click();
-    Form2->showMinimized();
-    settle();
-    windows.bringMainWindowToFront();
-    settle();
-    EXPECT_TRUE(Form2->isActiveWindow());
-    EXPECT_FALSE(Form2->isMinimized());
-    Form2->Button2Click();
-
-    Form1->Chrono1Click();
-    Form3->showMinimized();
-    settle();
-    Form1->Chrono1Click();
-    settle();
-    EXPECT_FALSE(Form3->isMinimized());
-    EXPECT_TRUE(Form3->isActiveWindow());
+    for (vt::Form* window : {static_cast<vt::Form*>(Form2), static_cast<vt::Form*>(Form3)}) {
+        window->showMinimized();
+        settle();
+        window == Form2 ? windows.bringMainWindowToFront() : Form1->Chrono1Click();
+        settle();
+        EXPECT_TRUE(window->isActiveWindow() && !window->isMinimized()) << qPrintable(window->objectName());
+    }
 }
 
 TEST(Startup, AMissingIconOrOneThatIsNoOrdinaryFileFailsWithItsPath) {

@@ -174,7 +174,7 @@ TEST_F(SdlMediaPlayerTest, WavOpensAndPlayReturnsWhileItPlays) {
 }
 
 // What the desktop's mixer shows of a sound: the program, the stream, and an alert's role.
-TEST_F(SdlMediaPlayerTest, TheStreamIsNamedAsTheProgramAsksAtItsOpen) {
+TEST_F(SdlMediaPlayerTest, TheStreamIsNamedAtItsOpen) {
     vt::SdlMediaPlayer player;
     player.setStreamName("Carillon");
     player.setFileName(write("bell.wav", silentWav(1)));
