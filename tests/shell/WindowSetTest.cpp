@@ -17,10 +17,8 @@
 #include <QAccessible>
 #include <QFile>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QSet>
 #include <QSignalSpy>
-#include <QSlider>
 #include <QTest>
 #include <QToolButton>
 
@@ -81,7 +79,8 @@ TEST(Startup, MakesTheEightWindowsAsDesignedAndShowsOnlyTheMainOne) {
 }
 
 // What a screen reader finds: every control that takes the focus (or would, once enabled), the pictures
-// and the up-down's arrows have a name and a role; no two buttons of a window share a name.
+// and the up-down's arrows have a name and a role; an up-down has a value; no two buttons of a window share
+// a name.
 TEST(Startup, EveryControlTellsAScreenReaderWhatItIs) {
     Fakes fakes;
     WindowSet windows(fakes.services);
@@ -102,6 +101,10 @@ TEST(Startup, EveryControlTellsAScreenReaderWhatItIs) {
             const QString where = window.name + "." + control->objectName();
             EXPECT_FALSE(accessible->text(QAccessible::Name).trimmed().isEmpty()) << where.toStdString();
             EXPECT_NE(accessible->role(), QAccessible::NoRole) << where.toStdString();
+            const auto* upDown = qobject_cast<vt::UpDown*>(control); // a spin button, its value read out
+            QAccessibleValueInterface* value = accessible->valueInterface();
+            EXPECT_TRUE(!upDown || (value && value->currentValue() == upDown->position()))
+                << where.toStdString();
             if (focusable && qobject_cast<QAbstractButton*>(control)) {
                 EXPECT_FALSE(buttons.contains(accessible->text(QAccessible::Name))) << where.toStdString();
                 buttons << accessible->text(QAccessible::Name);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QAccessible>
 #include <QSignalSpy>
 
 namespace {
@@ -26,17 +25,6 @@ TEST(UpDown, StopsAtTheEndsOfItsRangeWithoutWrapping) {
 
     upDown.setPosition(99);
     EXPECT_EQ(upDown.position(), 23);
-}
-
-// A screen reader finds a spin button with its value; setting the value steps as the user would.
-TEST(UpDown, IsASpinButtonWithItsValueToAScreenReader) {
-    vt::UpDown upDown;
-    QSignalSpy changing(&upDown, &vt::UpDown::changing);
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&upDown);
-    ASSERT_EQ(accessible->role(), QAccessible::SpinBox);
-    accessible->valueInterface()->setCurrentValue(42);
-    EXPECT_EQ(changing.count(), 42);
-    EXPECT_EQ(accessible->text(QAccessible::Value), "42");
 }
 
 } // namespace

@@ -173,17 +173,6 @@ TEST_F(SdlMediaPlayerTest, WavOpensAndPlayReturnsWhileItPlays) {
     EXPECT_EQ(Mix_GetMusicType(nullptr), MUS_WAV);
 }
 
-// What the desktop's mixer shows of a sound: the program, the stream, and an alert's role.
-TEST_F(SdlMediaPlayerTest, TheStreamIsNamedAtItsOpen) {
-    vt::SdlMediaPlayer player;
-    player.setStreamName("Carillon");
-    player.setFileName(write("bell.wav", silentWav(1)));
-    player.open();
-    EXPECT_STREQ(SDL_GetHint(SDL_HINT_APP_NAME), "Vantorel");
-    EXPECT_STREQ(SDL_GetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME), "Carillon");
-    EXPECT_STREQ(SDL_GetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE), "event");
-}
-
 TEST_F(SdlMediaPlayerTest, MidiOpensWithTheGeneralMidiSoundFontAndPlays) {
     vt::SdlMediaPlayer player;
     player.setFileName(write("tune.mid", oneNoteMidi()));
