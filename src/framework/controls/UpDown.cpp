@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace vt {
 
