@@ -70,7 +70,7 @@ QString writeProgramFiles(const QString& folder) {
     const QDir dir(folder);
     if (!dir.mkpath(".")) return folder;
     const std::pair<QString, QByteArray> files[] = {
-        {DataFile::icon, icoFile({drawClockIcon(16), drawClockIcon(32), drawClockIcon(48)})},
+        {DataFile::icon, icoFile(drawClockIcons())},
         {DataFile::clockFace, bmpFile256(drawClockFace())},
         {DataFile::alarmBell, bmpFile256(drawBell())},
         {DataFile::chime, wavFile(synthesiseChime())},

@@ -190,4 +190,13 @@ QImage drawClockIcon(int size) {
     return icon;
 }
 
+QList<QImage> drawClockIcons() { return {drawClockIcon(16), drawClockIcon(32), drawClockIcon(48)}; }
+
+QIcon clockIcon() {
+    QIcon icon;
+    for (const QImage& size : drawClockIcons())
+        icon.addPixmap(QPixmap::fromImage(size));
+    return icon;
+}
+
 } // namespace vt

@@ -21,7 +21,9 @@
 TForm1::TForm1(vt::Services& services, vt::FormRegistry& registry)
     : Form(services, registry), MediaPlayer1(services.player) {
     setupUi(this);
-    setWindowIcon(QIcon(QPixmap::fromImage(vt::drawClockIcon(32))));
+    clockLayout.emplace(*this, *Image1, *Label1, *Label2, *Label3, *Image2);
+    // Every size, for docks and task switchers.
+    setWindowIcon(vt::clockIcon());
     Image1->setPicture(vt::drawClockFace()); // the designed face, until the first tick loads the file's
 }
 
@@ -129,13 +131,7 @@ void TForm1::FormActivate() {
     for (vt::Form* window :
          std::initializer_list<vt::Form*>{Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8})
         vt::applyBackground(*window, BackColor);
-    placeBell();
-}
-
-void TForm1::placeBell() {
-    // Beside the time text, whatever its font and its locale's width.
-    const int left = Label1->x() + Label1->width() + 6;
-    if (Image2->x() != left) Image2->move(left, Image2->y());
+    clockLayout->apply();
 }
 
 void TForm1::paintInThemeColor(std::initializer_list<QWidget*> captions) const {
@@ -169,8 +165,8 @@ void TForm1::Timer1Timer() {
     const QLocale locale;
     Label1->setCaption(locale.toString(now, services.clock.longTimeFormat()));
     Label2->setCaption(locale.toString(now.date(), services.clock.shortDateFormat()));
-    placeBell();
     Label3->setCaption(DayNames[now.date().dayOfWeek()]);
+    clockLayout->apply(); // the texts' widths, their locale's too, move what follows them
 
     // Failures are reported once the tick is done, so that no report holds it halfway.
     vt::PendingReports reports(services.report);
@@ -179,7 +175,7 @@ void TForm1::Timer1Timer() {
     if (const auto hour = lastFullHourBetween(previous, instant);
         hour && instant - *hour <= chimeLateMs && chimed.firstTime(*hour)) {
         // Without a sound output this would be said every hour: once is enough.
-        chimeReport.collect(reports, [&] { play(ChimeSound); });
+        chimeReport.collect(reports, [&] { play(ChimeSound, "Carillon"); });
         shakeWindow(*this, ShakeCount, services);
     }
     // Later than this, the alarm would sound at an hour nobody chose: it is said to be missed instead.
@@ -196,7 +192,8 @@ void TForm1::Timer1Timer() {
     keepRunningCounters();
 }
 
-void TForm1::play(const QString& file) {
+void TForm1::play(const QString& file, const QString& stream) {
+    MediaPlayer1.setStreamName(stream);
     MediaPlayer1.setFileName(file);
     MediaPlayer1.open();
     MediaPlayer1.play();
@@ -206,8 +203,8 @@ void TForm1::ringAlarm(vt::PendingReports& reports) {
     if (Form8->RadioButton1->isChecked()) {
         // A sleeping user is woken by a sound, not by a silent box: the default one, then.
         const QString fallback = services.folder.file(DataFile::alarmSound);
-        if (!reports.collect([&] { play(AlarmSound); }) && AlarmSound != fallback)
-            reports.collect([&] { play(fallback); });
+        if (!reports.collect([&] { play(AlarmSound, "Alarme"); }) && AlarmSound != fallback)
+            reports.collect([&] { play(fallback, "Alarme"); });
     } else {
         services.desktop.open(AlarmFile);
     }

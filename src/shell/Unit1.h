@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ClockLayout.h"
 #include "common/OnceEach.h"
 #include "framework/services/ReportOnce.h"
 #include "framework/settings/IniFile.h"
@@ -10,6 +11,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 // The main window: the time, the date, the weekday and the clock face, the menu to every other window,
 // and the values several windows share.
@@ -66,14 +68,14 @@ private:
     void writeSettings(vt::IniFile& ini) const;
     // While the stopwatch or the countdown runs, their counters reach the file every few seconds.
     void keepRunningCounters();
-    void play(const QString& file);
+    void play(const QString& file, const QString& stream);
     void ringAlarm(vt::PendingReports& reports);
     void sayAlarmMissed(vt::PendingReports& reports);
     void showAlarmBox(vt::PendingReports& reports, const QString& text);
     void redrawFace(vt::PendingReports& reports);
     void loadBell(vt::PendingReports& reports);
-    void placeBell();
 
+    std::optional<ClockLayout> clockLayout; // made from the description
     qint64 previousTick = 0;
     OnceEach chimed, alarmsDealtWith;
     QDateTime decoded; // the time the latest tick read; a tick resumed after a nested one draws it

@@ -62,10 +62,7 @@ void WindowSet::showMainWindow() {
     services.settings.sayWhyUnread();
 }
 
-void WindowSet::bringMainWindowToFront() {
-    Form1->setWindowState(Form1->windowState() & ~Qt::WindowMinimized);
-    Form1->showInFront();
-}
+void WindowSet::bringMainWindowToFront() { Form1->showInFront(); }
 
 void WindowSet::tickNow() { Form1->Timer1Timer(); }
 

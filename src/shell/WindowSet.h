@@ -17,7 +17,7 @@ public:
     void loadApplicationIcon();
     // Shows the main window, then says why the settings file was not read, if it wasn't.
     void showMainWindow();
-    // Brings the main window to the front, out of the task bar if need be.
+    // Brings the main window to the front, out of the task bar if need be, under the dialog it waits for.
     void bringMainWindowToFront();
     // The clock tick now, as after the machine woke up.
     void tickNow();

@@ -155,6 +155,7 @@ TEST_F(Alarm, RingsWithItsSoundAndMessageAtItsMinute) {
     // The chime of 07:00 first, then the alarm in the same player.
     EXPECT_EQ(fakes.player.played,
               QStringList({fakes.folder.file("ding.wav"), fakes.folder.file("alarme1.wav")}));
+    EXPECT_EQ(fakes.player.streams, QStringList({"Carillon", "Alarme"})); // as the desktop's mixer names them
     ASSERT_EQ(fakes.boxes.shown.size(), 1u);
     EXPECT_EQ(fakes.boxes.shown[0].text, "Debout !");
     EXPECT_EQ(fakes.boxes.shown[0].caption, "Alarme");

@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QTest>
 
+#include <tuple>
+
 namespace {
 QDateTime paris(int year, int month, int day, int hour, int minute, int second, int ms = 0) {
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second, ms));
@@ -38,6 +40,7 @@ TEST_F(MainWindow, FirstStartShowsTheDesignedDefaults) {
     EXPECT_EQ(Form1->Label2->caption(), "1 Janvier 1989");
     EXPECT_EQ(Form1->Image1->picture().size(), QSize(58, 56)); // the designed face, no hands yet
     EXPECT_TRUE(Form1->Image2->picture().isNull());
+    EXPECT_EQ(Form1->windowIcon().availableSizes(), QList<QSize>({{16, 16}, {32, 32}, {48, 48}}));
 }
 
 TEST_F(MainWindow, TheTickShowsTimeDateAndWeekdayFromOneReading) {
@@ -206,6 +209,29 @@ TEST_F(MainWindow, ActivationAppliesTheChosenFontTheBackgroundAndPlacesTheBell) 
     EXPECT_GT(Form1->Image2->x(), 128);
 }
 
+// At the designed font the texts stand as designed; a larger one keeps them in order, apart and inside a
+// window that grows, and that shrinks back with the font. (The designed bell reaches into the date's row.)
+TEST_F(MainWindow, TheTextsKeepTheirOrderAndStayInsideTheWindowAtAnyFont) {
+    const auto places = [] {
+        return QList<QRect>{Form1->Label1->geometry(), Form1->Label2->geometry(), Form1->Label3->geometry(),
+                            Form1->centralWidget()->rect(), Form1->Image2->geometry()};
+    };
+    startAt(paris(2026, 12, 9, 14, 5, 12, 500)); // a Wednesday, the longest weekday
+    const QList<QRect> designed = places();
+    Form1->show();
+    for (const int size : {20, 36, 8}) {
+        Form1->ChosenFont.pointSize = size;
+        Form1->FormActivate();
+        const QList<QRect> at = places();
+        const auto [time, date, weekday, client, bell] = std::tuple{at[0], at[1], at[2], at[3], at[4]};
+        EXPECT_TRUE(date.top() > time.bottom() && weekday.left() > date.right() &&
+                    weekday.top() == date.top() && bell.left() > time.right() &&
+                    client.contains(date | weekday | bell | time) &&
+                    (size == 8 ? at.mid(0, 4) == designed.mid(0, 4) : !(bell & (date | weekday)).isValid()))
+            << size;
+    }
+}
+
 // The user's locale's words, and the bell beside the time however wide the locale writes it.
 TEST_F(MainWindow, TheTimeAndDateSpeakTheUsersLocaleAndTheBellFollowsTheTime) {
     const QLocale french;
@@ -230,6 +256,7 @@ TEST_F(MainWindow, F10OpensTheMenuAndTheArrowsAndReturnChooseACommand) {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->title(), "Fichier");
+    EXPECT_EQ(menu->activeAction(), Form1->Quitter1);
     QTest::keyClick(menu, Qt::Key_Escape);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 

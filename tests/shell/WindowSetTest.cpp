@@ -17,6 +17,9 @@
 #include <QAccessible>
 #include <QFile>
 #include <QMenuBar>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTest>
 #include <QToolButton>
 
 #include <sys/stat.h>
@@ -76,7 +79,8 @@ TEST(Startup, MakesTheEightWindowsAsDesignedAndShowsOnlyTheMainOne) {
 }
 
 // What a screen reader finds: every control that takes the focus (or would, once enabled), the pictures
-// and the up-down's arrows have a name and a role.
+// and the up-down's arrows have a name and a role; an up-down has a value; no two buttons of a window share
+// a name.
 TEST(Startup, EveryControlTellsAScreenReaderWhatItIs) {
     Fakes fakes;
     WindowSet windows(fakes.services);
@@ -85,6 +89,7 @@ TEST(Startup, EveryControlTellsAScreenReaderWhatItIs) {
     settle();
     for (const Designed& window : designedWindows()) {
         const vt::Form* form = windows.forms().find(window.name);
+        QSet<QString> buttons;
         for (QWidget* control : form->findChildren<QWidget*>()) {
             // Qt's own parts (the menu bar's overflow button) and what is hidden aren't read out.
             if (!control->isVisibleTo(form) || control->objectName().startsWith("qt_")) continue;
@@ -96,10 +101,51 @@ TEST(Startup, EveryControlTellsAScreenReaderWhatItIs) {
             const QString where = window.name + "." + control->objectName();
             EXPECT_FALSE(accessible->text(QAccessible::Name).trimmed().isEmpty()) << where.toStdString();
             EXPECT_NE(accessible->role(), QAccessible::NoRole) << where.toStdString();
+            const auto* upDown = qobject_cast<vt::UpDown*>(control); // a spin button, its value read out
+            QAccessibleValueInterface* value = accessible->valueInterface();
+            EXPECT_TRUE(!upDown || (value && value->currentValue() == upDown->position()))
+                << where.toStdString();
+            if (focusable && qobject_cast<QAbstractButton*>(control)) {
+                EXPECT_FALSE(buttons.contains(accessible->text(QAccessible::Name))) << where.toStdString();
+                buttons << accessible->text(QAccessible::Name);
+            }
         }
     }
     EXPECT_EQ(QAccessible::queryAccessibleInterface(Form1->Image2)->text(QAccessible::Name),
               "Alarme activée");
+}
+
+// As in the desktop's dialogs: Return presses the focused push button, else the confirming one; Space the
+// focused one; Escape "Annuler". The window to answer comes forward: over the main window it disabled at a
+// second start, and out of the task bar when minimised.
+TEST(Dialogs, TheKeysPressTheirButtonsAndTheWindowToAnswerComesForward) {
+    Fakes fakes;
+    WindowSet windows(fakes.services);
+    windows.showMainWindow();
+    const std::tuple<vt::Form*, QWidget*, Qt::Key, QPushButton*> cases[] = {
+        {Form2, Form2->TrackBar1, Qt::Key_Return, Form2->Button1},
+        {Form2, Form2->Button5, Qt::Key_Return, Form2->Button5},
+        {Form2, Form2->Button1, Qt::Key_Escape, Form2->Button2},
+        {Form5, Form5->Edit6, Qt::Key_Enter, Form5->Button1},
+        {Form5, Form5->UpDown1, Qt::Key_Escape, Form5->Button2},
+        {Form7, Form7->UpDown1, Qt::Key_Return, Form7->Button1},
+        {Form7, Form7->Button2, Qt::Key_Space, Form7->Button2},
+        {Form8, Form8->CheckBox1, Qt::Key_Return, Form8->Button3},
+        {Form8, Form8->RadioButton1, Qt::Key_Escape, Form8->Button4}};
+    for (const auto& [dialog, focus, key, button] : cases) {
+        dialog->showInFront();
+        focus->setFocus();
+        const QSignalSpy pressed(button, &QPushButton::clicked);
+        QTest::keyClick(focus, key);
+        EXPECT_EQ(pressed.count(), 1) << qPrintable(dialog->objectName() + "." + focus->objectName());
+    }
+    for (vt::Form* window : {static_cast<vt::Form*>(Form2), static_cast<vt::Form*>(Form3)}) {
+        window->showMinimized();
+        settle();
+        window == Form2 ? windows.bringMainWindowToFront() : Form1->Chrono1Click();
+        settle();
+        EXPECT_TRUE(window->isActiveWindow() && !window->isMinimized()) << qPrintable(window->objectName());
+    }
 }
 
 TEST(Startup, AMissingIconOrOneThatIsNoOrdinaryFileFailsWithItsPath) {

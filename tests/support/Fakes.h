@@ -42,13 +42,17 @@ struct FakeCommonDialogs : vt::CommonDialogs {
 };
 
 struct FakeMediaPlayer : vt::MediaPlayer {
-    QString fileName;
-    QStringList opened, played;
+    QString fileName, streamName;
+    QStringList opened, played, streams;
     QSet<QString> unopenable;
 
     void setFileName(const QString& path) override { fileName = path; }
+    void setStreamName(const QString& name) override { streamName = name; }
     void open() override;
-    void play() override { played << fileName; }
+    void play() override {
+        played << fileName;
+        streams << streamName;
+    }
 };
 
 struct FakeWindowSystem : vt::WindowSystem {

@@ -8,7 +8,7 @@ namespace vt {
 
 // An up-down spinner: two arrows that step a position within a range, stopping at its ends (no wrap).
 // `changing` and `clicked` follow each step the user makes; setting the position from the program emits
-// nothing.
+// nothing. To a screen reader it is a spin button with its position as its value, each change said.
 class UpDown : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int minimum READ minimum WRITE setMinimum)
@@ -37,11 +37,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Tells a screen reader the position, once the handlers of a step have set it.
+    void announce();
+
     QToolButton* up;
     QToolButton* down;
     int min = 0;
     int max = 100;
     int pos = 0;
+    int announced = 0;
 };
 
 } // namespace vt

@@ -1,9 +1,15 @@
 #include "DisplayProbe.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLibraryInfo>
 
 #include <xcb/xcb.h>
+
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace vt {
 
@@ -13,6 +19,24 @@ namespace {
 bool hasPlatformPlugin(const QString& name) {
     const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
     return !platforms.entryList({QStringLiteral("libq%1*.so").arg(name)}, QDir::Files).isEmpty();
+}
+
+// A compositor listens on the socket named as libwayland finds it: a full path, or a name in the user's
+// runtime folder. A stale name (left in tmux or ssh, or set before the compositor started) finds nobody.
+bool compositorAnswers(const QString& display) {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!QDir::isAbsolutePath(display) && runtime.isEmpty()) return false;
+    const QByteArray path =
+        QFile::encodeName(QDir::isAbsolutePath(display) ? display : runtime + '/' + display);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (std::size_t(path.size()) >= sizeof address.sun_path) return false;
+    std::memcpy(address.sun_path, path.constData(), path.size());
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket < 0) return false;
+    const bool answered = ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(socket);
+    return answered;
 }
 
 } // namespace
@@ -29,8 +53,11 @@ DisplayProbe::DisplayProbe() {
             qputenv("QT_QPA_PLATFORM", "xcb");
         return;
     }
-    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (wayland.isEmpty())
         missing = QStringLiteral("aucun écran disponible (ni DISPLAY ni WAYLAND_DISPLAY n'est défini)");
+    else if (!compositorAnswers(wayland))
+        missing = QStringLiteral("impossible de joindre l'écran Wayland %1").arg(wayland);
     else if (!hasPlatformPlugin(QStringLiteral("wayland")))
         missing = QStringLiteral("le module Wayland de Qt manque (paquet qt6-wayland)");
     else

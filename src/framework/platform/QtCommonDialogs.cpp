@@ -75,8 +75,11 @@ bool QtCommonDialogs::chooseFont(FontValue& font) {
     return true;
 }
 
+// The colour and file dialogs are Qt's own too: a desktop's own one (GTK's on GNOME) runs a loop of its own
+// that a termination request can't end, and shows the filters its way.
 bool QtCommonDialogs::chooseColor(Color& color) {
     QColorDialog dialog(toQColor(color, QApplication::palette()), QApplication::activeWindow());
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
     if (runModal(dialog) != QDialog::Accepted) return false;
     color = fromQColor(dialog.selectedColor());
     return true;
@@ -89,6 +92,7 @@ bool QtCommonDialogs::openFile(OpenFileRequest& request) {
     dialog.setNameFilters(toQtNameFilters(request.filter));
     // Each filter shows as its description, the patterns being Qt's reading of it.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setDirectory(request.initialFolder);
     if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
     if (runModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;

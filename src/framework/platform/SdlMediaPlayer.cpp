@@ -6,6 +6,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
@@ -57,6 +58,8 @@ Failure noOutput(const QString& path) {
 SdlMediaPlayer::~SdlMediaPlayer() { close(); }
 
 void SdlMediaPlayer::setFileName(const QString& path) { fileName = path; }
+
+void SdlMediaPlayer::setStreamName(const QString& name) { streamName = name; }
 
 void SdlMediaPlayer::open() {
     close();
@@ -126,6 +129,11 @@ void SdlMediaPlayer::openDevice(const QString& path) {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // MIDI goes through FluidSynth only, so that its error, not Timidity's, is the one reported.
     SDL_SetHint("SDL_MIXER_DISABLE_TIMIDITY", "1");
+    // Named in the desktop's mixer, and alerts to it, so that its alert volume and the program's own
+    // controls find them.
+    SDL_SetHint(SDL_HINT_APP_NAME, QCoreApplication::applicationName().toUtf8().constData());
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, streamName.toUtf8().constData());
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "event");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) throw noOutput(path);
     // A small buffer keeps the close short: it waits for the audio thread to finish its current buffer.
     if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {

@@ -21,6 +21,7 @@ public:
     SdlMediaPlayer& operator=(const SdlMediaPlayer&) = delete;
 
     void setFileName(const QString& path) override;
+    void setStreamName(const QString& name) override;
     // Fails with "Impossible d'ouvrir le fichier son <full path> : <reason>".
     void open() override;
     // Opens the file again first if it was closed, e.g. because the previous play ended.
@@ -33,6 +34,7 @@ private:
     void close();
 
     QString fileName;
+    QString streamName;
     _Mix_Music* music = nullptr;
     bool deviceOpen = false;
     // Lives in the main thread: the end of the music, reported on SDL's audio thread, is queued to it.

@@ -7,13 +7,22 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 
 namespace vt {
 
 namespace {
 constexpr const char* windowEvents[] = {"OnCreate", "OnShow", "OnHide", "OnActivate", "OnDestroy"};
+
+template <class Matches> QPushButton* buttonWhere(const QWidget& window, Matches matches) {
+    for (QPushButton* button : window.findChildren<QPushButton*>())
+        if (matches(*button)) return button;
+    return nullptr;
+}
 } // namespace
 
 Form::Form(Services& services, FormRegistry& registry) : services(services), registry(registry) {}
@@ -74,7 +83,14 @@ void Form::openMenuOnF10() {
     openMenu->setShortcut(Qt::Key_F10);
     openMenu->setShortcutContext(Qt::WindowShortcut);
     addAction(openMenu);
-    connect(openMenu, &QAction::triggered, bar, [bar] { bar->setActiveAction(bar->actions().first()); });
+    connect(openMenu, &QAction::triggered, bar, [bar] {
+        QAction* first = bar->actions().first();
+        bar->setActiveAction(first);
+        // On its first command, as the desktop's menus open: the first Return chooses it, and a screen
+        // reader reads it.
+        if (QMenu* menu = first->menu(); menu && !menu->actions().isEmpty())
+            menu->setActiveAction(menu->actions().first());
+    });
 }
 
 void Form::findOwner() {
@@ -109,6 +125,9 @@ bool Form::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
         registry.activated(this);
         runWindowHandler("OnActivate");
+        // The desktop activated a window that waits for its dialog (its task bar entry, a click on it): the
+        // dialog comes forward, minimised or not.
+        if (heldBy) heldBy->showInFront();
     }
     return QMainWindow::event(event);
 }
@@ -117,7 +136,10 @@ void Form::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (event->spontaneous()) return;
     runWindowHandler("OnShow");
-    if (owner) owner->setEnabled(false);
+    if (owner) {
+        owner->setEnabled(false);
+        owner->heldBy = this;
+    }
     const bool first = !shownBefore;
     shownBefore = true;
     // Without a window manager the main window isn't activated when it first appears.
@@ -131,15 +153,25 @@ void Form::setVisible(bool visible) {
 }
 
 void Form::showInFront() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
-    registry.activate(this);
+    if (!heldBy) {
+        registry.activate(this);
+        return;
+    }
+    // The window that takes no input never covers the one that must be answered.
+    raise();
+    heldBy->showInFront();
 }
 
 void Form::hideEvent(QHideEvent* event) {
     QMainWindow::hideEvent(event);
     if (event->spontaneous()) return;
     // The owner first, so that a hide handler's failure can't leave it disabled.
-    if (owner) owner->setEnabled(true);
+    if (owner) {
+        owner->setEnabled(true);
+        owner->heldBy = nullptr;
+    }
     runWindowHandler("OnHide");
     registry.hidden(this, activeWhenHidden);
 }
@@ -152,6 +184,23 @@ void Form::closeEvent(QCloseEvent* event) {
         registry.endLoop();
     else
         hide();
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    QPushButton* pressed = nullptr;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // A focused push button that isn't the default one lets Return through to its window.
+        pressed = qobject_cast<QPushButton*>(focusWidget());
+        if (!pressed)
+            pressed = buttonWhere(*this, [](const QPushButton& button) { return button.isDefault(); });
+    } else if (event->key() == Qt::Key_Escape) {
+        pressed =
+            buttonWhere(*this, [](const QPushButton& button) { return button.property("Cancel").toBool(); });
+    }
+    if (pressed && pressed->isVisible() && pressed->isEnabled())
+        pressed->click();
+    else
+        QMainWindow::keyPressEvent(event);
 }
 
 } // namespace vt

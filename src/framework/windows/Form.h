@@ -12,7 +12,9 @@ namespace vt {
 // bar) as its geometry, its screen position as the properties Left and Top, and names the handlers of its
 // events: the window's own in the properties OnCreate, OnShow, OnHide, OnActivate and OnDestroy, its
 // controls' in theirs (see ControlEvents.h). A dialog that edits another window's data names that window
-// in the property Owner: the owner is disabled while the dialog is shown.
+// in the property Owner: the owner is disabled while the dialog is shown. As in the desktop's dialogs, Return
+// presses the focused push button, or else the window's default one (`default`), and Escape the one whose
+// property Cancel is set.
 class Form : public QMainWindow {
     Q_OBJECT
 
@@ -29,7 +31,8 @@ public:
     void runDestroyHandler();
 
     void setVisible(bool visible) override;
-    // Shows the window, or brings it to the front when it is shown already.
+    // Shows the window, or brings it to the front when it is shown already, minimised too. A window a dialog
+    // disabled comes forward under that dialog, which is activated.
     void showInFront();
 
 protected:
@@ -37,6 +40,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
     Services& services;
     FormRegistry& registry;
@@ -54,6 +58,7 @@ private:
 
     QHash<QByteArray, int> windowHandlers;
     Form* owner = nullptr;
+    Form* heldBy = nullptr; // the shown dialog that disabled this window
     bool shownBefore = false;
     bool activeWhenHidden = false;
 };
