@@ -6,7 +6,7 @@
 int FakeMessageBoxes::ask(const QString& text, const QString& caption, int flags) {
     shown.push_back({text, caption, flags});
     if (whileOpen) whileOpen();
-    if (answers.empty()) return (flags & 0x0F) == vt::Box::YesNo ? vt::Box::AnswerNo : vt::Box::AnswerOk;
+    if (answers.empty()) return vt::Box::unanswered(flags);
     const int answer = answers.front();
     answers.pop_front();
     return answer;

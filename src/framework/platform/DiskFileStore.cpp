@@ -19,17 +19,6 @@ namespace {
 
 QByteArray native(const QString& path) { return QFile::encodeName(path); }
 
-// The file a chain of symbolic links ends at, which may not exist yet; empty for a loop.
-QString linkTarget(const QString& path) {
-    QString target = path;
-    for (int hops = 0; hops < 40; ++hops) {
-        const QFileInfo info(target);
-        if (!info.isSymLink()) return info.absoluteFilePath();
-        target = info.symLinkTarget();
-    }
-    return QString();
-}
-
 // The temporary files earlier versions wrote: ".config.ini.<base 36 digits>.tmp" beside "config.ini".
 bool isLeftoverName(const QString& name, const QFileInfo& target) {
     const QString prefix = u'.' + target.fileName() + u'.';
@@ -54,6 +43,16 @@ void syncFolder(const QString& target) {
 }
 
 } // namespace
+
+QString DiskFileStore::linkTarget(const QString& path) {
+    QString target = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        const QFileInfo info(target);
+        if (!info.isSymLink()) return info.absoluteFilePath();
+        target = info.symLinkTarget();
+    }
+    return QString();
+}
 
 void DiskFileStore::makeFolder(const QString& path) {
     if (QFileInfo::exists(path)) return;

@@ -18,6 +18,8 @@ public:
     // The user's config folder may not hold ours yet. Folders made there are the user's alone, as the
     // desktop's convention asks; one that can't be made shows as the file that can't be written.
     static void makeFolder(const QString& path);
+    // The file a chain of symbolic links ends at, which may not exist yet; empty for a loop.
+    static QString linkTarget(const QString& path);
 };
 
 } // namespace vt

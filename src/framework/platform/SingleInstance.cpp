@@ -23,14 +23,6 @@ constexpr int askingMs = 2000;
 const QString objectPath = QStringLiteral("/");
 const QString interfaceName = QStringLiteral("org.vantorel.Vantorel.Copy");
 
-// The file the settings are written to: the end of a chain of symbolic links, which may not exist yet.
-QFileInfo writtenFile(const QString& settingsFile) {
-    QFileInfo file(settingsFile);
-    for (int hops = 0; hops < 40 && file.isSymLink(); ++hops)
-        file.setFile(file.symLinkTarget());
-    return file;
-}
-
 // Opened without following a link and without waiting, so that a pipe or a planted link is refused;
 // `identity` tells it from any other file.
 int openLockFile(const QString& path, struct stat& identity) {
@@ -57,7 +49,9 @@ QString busNameOf(const struct stat& lock) {
 } // namespace
 
 SingleInstance::SingleInstance(const QString& settingsFile) {
-    const QFileInfo written = writtenFile(settingsFile);
+    // Beside the file the settings are written to; a loop of links is written to nowhere, so any name does.
+    const QString target = DiskFileStore::linkTarget(settingsFile);
+    const QFileInfo written(target.isEmpty() ? settingsFile : target);
     DiskFileStore::makeFolder(written.absolutePath());
     const QString lockPath = written.absolutePath() + QStringLiteral("/.") + written.fileName() + ".lock";
     struct stat lock {};

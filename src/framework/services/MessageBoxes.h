@@ -15,6 +15,9 @@ constexpr int IconInformation = 0x40;
 constexpr int AnswerOk = 1;
 constexpr int AnswerYes = 6;
 constexpr int AnswerNo = 7;
+
+// The answer of a box left without a choice: No to a question, OK to a message.
+constexpr int unanswered(int flags) { return (flags & 0x0F) == YesNo ? AnswerNo : AnswerOk; }
 } // namespace Box
 
 class MessageBoxes {
@@ -23,8 +26,7 @@ public:
     // Shows a modal box (a nested event loop runs while it waits) and returns the button pressed. Once
     // closed, shows nothing and answers at once, No or OK.
     int show(const QString& text, const QString& caption, int flags) {
-        if (!closed) return ask(text, caption, flags);
-        return (flags & 0x0F) == Box::YesNo ? Box::AnswerNo : Box::AnswerOk;
+        return closed ? Box::unanswered(flags) : ask(text, caption, flags);
     }
     // The session is ending: from now on nothing asks the user anything.
     void close() { closed = true; }

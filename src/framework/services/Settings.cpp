@@ -40,9 +40,13 @@ std::optional<QString> Settings::commit(const std::function<void(IniFile&)>& wri
     }
     // The file may hold the writes or not: the next use reads it again.
     current.reset();
-    if (!isNews(*failure)) return std::nullopt;
-    said.insert(*failure);
-    return failure;
+    return isNews(*failure) ? failure : std::nullopt;
+}
+
+bool Settings::isNews(const QString& failure) {
+    if (said.contains(failure)) return false;
+    said.insert(failure);
+    return true;
 }
 
 void Settings::write(const std::function<void(IniFile&)>& writes, PendingReports& reports) {
@@ -60,10 +64,7 @@ void Settings::writeQuietly(const std::function<void(IniFile&)>& writes) noexcep
 void Settings::sayWhyUnread() {
     read();
     if (!tooBig) return;
-    const QString failure = tooBigFailure(filePath).message();
-    if (!isNews(failure)) return;
-    said.insert(failure);
-    report.show(failure);
+    if (const QString failure = tooBigFailure(filePath).message(); isNews(failure)) report.show(failure);
 }
 
 } // namespace vt

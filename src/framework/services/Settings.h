@@ -42,7 +42,8 @@ public:
 private:
     // The failure of the commit when it is news.
     std::optional<QString> commit(const std::function<void(IniFile&)>& writes);
-    bool isNews(const QString& failure) const { return !said.contains(failure); }
+    // Whether a failure is news; from now on it is not.
+    bool isNews(const QString& failure);
 
     QString filePath;
     FileStore& disk;
