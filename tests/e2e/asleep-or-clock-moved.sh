@@ -30,12 +30,9 @@ wall() { date -d "@$(($(date +%s) + $(cat "$CLOCK")))" '+%F %T'; }
 logind_saw() { grep -c "^$1" "$LOGIND_LOG" || true; }
 
 # wait_logind WHAT COUNT: the stand-in has noted WHAT COUNT times, within 5 s.
+logind_saw_at_least() { [ "$(logind_saw "$1")" -ge "$2" ]; }
 wait_logind() {
-    local deadline=$((SECONDS + 5))
-    until [ "$(logind_saw "$1")" -ge "$2" ]; do
-        [ $SECONDS -lt $deadline ] || fail "logind did not see \"$1\" $2 times: $(cat "$LOGIND_LOG")"
-        sleep 0.05
-    done
+    within 5 logind_saw_at_least "$1" "$2" || fail "logind did not see \"$1\" $2 times: $(cat "$LOGIND_LOG")"
 }
 
 # asleep SECONDS, from the time given: that time comes, then the sleep, as logind and a suspend do it.
@@ -57,14 +54,10 @@ asleep() {
 }
 
 # sounds_within SECONDS / quiet_within SECONDS: a sound plays / none does, at some moment within that time.
-sounds_within() {
-    local deadline=$((SECONDS + $1))
-    until [ "$(program_thread $AUDIO_THREAD && echo sound || echo quiet)" = "${2:-sound}" ]; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.05
-    done
-}
-quiet_within() { sounds_within "$1" quiet; }
+sounding() { program_thread $AUDIO_THREAD; }
+silent() { ! sounding; }
+sounds_within() { within "$1" sounding; }
+quiet_within() { within "$1" silent; }
 
 # alarm_box NAME: within 5 s a box titled "Alarme", screenshot NAME; prints its width and height and
 # closes it with Enter.

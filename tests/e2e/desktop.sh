@@ -18,6 +18,16 @@ trap 'end_program_if_running; '"$session_cleanup" EXIT
 
 say() { echo "[$(date +%T)] $*"; }
 
+# within SECONDS COMMAND...: COMMAND succeeds at some moment within SECONDS, asked every 50 ms.
+within() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.05
+    done
+}
+
 shot() { import -window root "$SHOTS/$TEST_NAME-$1.png"; }
 
 fail() {
@@ -184,13 +194,8 @@ click() {
 # Without a window manager nothing gives the focus back to a window when a dialog it opened (file, font,
 # colour) closes, and now and then a click doesn't either: the focus is then set as a window manager
 # would set it.
-has_focus() {
-    local deadline=$((SECONDS + $2))
-    until [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.05
-    done
-}
+focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+has_focus() { within "$2" focused "$1"; }
 
 focus_by_click() {
     click "$1" "$2" "$3"
@@ -218,13 +223,7 @@ popup_menu_shown() {
     return 1
 }
 
-wait_popup_menu() {
-    local deadline=$((SECONDS + 10))
-    until popup_menu_shown; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.1
-    done
-}
+wait_popup_menu() { within 10 popup_menu_shown; }
 
 # choose WINDOW X ITEM: clicks the menu bar title at X (middle of the bar's height) and takes the ITEM-th
 # entry of the menu that drops down (1 = first) with the arrow keys and Enter.
@@ -246,13 +245,7 @@ type_text() {
 }
 
 # wait_file PATH [SECONDS]
-wait_file() {
-    local deadline=$((SECONDS + ${2:-20}))
-    until [ -e "$1" ]; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.1
-    done
-}
+wait_file() { within "${2:-20}" test -e "$1"; }
 
 # Number of distinct colours in the screen rectangle WIDTHxHEIGHT+X+Y of a screenshot.
 colours_in() { convert "$1" -crop "$2" +repage -format %k info:; }
